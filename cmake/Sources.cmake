@@ -1,0 +1,33 @@
+# Source lists shared by the build parts.
+
+# Platform-free: no <windows.h>, compiled natively for the unit tests too.
+set(LOGIC_SOURCES
+    src/common/file_version.cpp
+    src/common/text.cpp
+    src/settings/conversions.cpp
+    src/settings/key_table.cpp
+    src/settings/loaded_settings.cpp
+    src/cpumon/cpu_load.cpp
+    src/core/version_text.cpp
+    src/clip/clip_entries.cpp
+    src/effects/alpha_rate.cpp
+)
+
+# Companion logic: platform-free as well, and kept apart (Corvel links nothing of Vitrane).
+set(COMPANION_LOGIC_SOURCES
+)
+
+# Vitrane's Win32 side, everything but WinMain (the in-process form tests link it too).
+set(VITRANE_WIN_SOURCES
+    src/common/window_class.cpp
+    src/settings/registry_store.cpp
+    src/cpumon/system_cpu_counters.cpp
+    src/core/frm_p2hwnd.cpp
+    src/core/popup_menu.cpp
+    src/core/tray_icon.cpp
+    src/core/single_instance.cpp
+    src/core/version_resource.cpp
+)
+
+set(CORVEL_WIN_SOURCES
+)

@@ -1,0 +1,31 @@
+#include "clip/clip_entries.h"
+
+#include "common/text.h"
+
+namespace clip {
+
+std::vector<std::wstring> ClipEntries(std::wstring_view stored) {
+    std::vector<std::wstring> out;
+    if (stored.empty()) return out;
+    size_t start = 0;
+    while (true) {
+        size_t pos = stored.find(L"\r\n", start);
+        std::wstring_view part =
+            stored.substr(start, pos == std::wstring_view::npos ? std::wstring_view::npos
+                                                                : pos - start);
+        if (!common::TrimSpaces(part).empty()) out.emplace_back(part);
+        if (pos == std::wstring_view::npos) break;
+        start = pos + 2;
+    }
+    return out;
+}
+
+std::optional<std::wstring> AppendClip(std::wstring_view stored, std::wstring_view entry) {
+    if (common::TrimSpaces(entry).empty()) return std::nullopt;
+    std::wstring v(stored);
+    v += L"\r\n";
+    v += entry;
+    return v;
+}
+
+}  // namespace clip

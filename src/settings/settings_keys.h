@@ -1,0 +1,51 @@
+// The twelve stored keys with their defaults: the one table every reader uses.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace settings {
+
+enum class Key {
+    UseAlpha,
+    UseOnTop,
+    UseShowTask,
+    UseCorvel,
+    Alpha,
+    UseSmsAlpha,
+    UseCpuMon,
+    UseClipboard,
+    ClipText,
+    CpuTime,
+    CpuCol1,
+    CpuCol2,
+};
+
+struct KeyInfo {
+    Key key;
+    std::wstring_view name;
+    std::wstring_view defaultText;
+};
+
+// In the order the options dialog writes them.
+inline constexpr std::array<KeyInfo, 12> kKeys{{
+    {Key::UseAlpha, L"USE_ALPHA", L"122"},
+    {Key::UseOnTop, L"USE_ONTOP", L"123"},
+    {Key::UseShowTask, L"USE_SHOWTASK", L"0"},
+    {Key::UseCorvel, L"USE_CORVEL", L"0"},
+    {Key::Alpha, L"ALPHA", L"4"},
+    {Key::UseSmsAlpha, L"USE_SMS_ALPHA", L"0"},
+    {Key::UseCpuMon, L"USE_CPU_MON", L"0"},
+    {Key::UseClipboard, L"USE_CLIPBOARD", L"0"},
+    {Key::ClipText, L"CLIP_TEXT", L""},
+    {Key::CpuTime, L"CPU_TIME", L"1000"},
+    {Key::CpuCol1, L"CPU_COL1", L"00FF00"},
+    {Key::CpuCol2, L"CPU_COL2", L"000000"},
+}};
+
+inline constexpr const KeyInfo& Info(Key key) { return kKeys[static_cast<size_t>(key)]; }
+
+inline constexpr std::wstring_view kApplication = L"hollin";
+inline constexpr std::wstring_view kSection = L"LayeredWindow";
+
+}  // namespace settings
