@@ -15,6 +15,14 @@ set(LOGIC_SOURCES
 
 # Companion logic: platform-free as well, and kept apart (Corvel links nothing of Vitrane).
 set(COMPANION_LOGIC_SOURCES
+    src/companion/bmp_reader.cpp
+    src/companion/command_line.cpp
+    src/companion/companion_messages.cpp
+    src/companion/companion_names.cpp
+    src/companion/frame_composition.cpp
+    src/companion/icon_planes.cpp
+    src/companion/raster.cpp
+    src/companion/tray_animation.cpp
 )
 
 # Vitrane's Win32 side, everything but WinMain (the in-process form tests link it too).
