@@ -38,4 +38,8 @@ set(VITRANE_WIN_SOURCES
 )
 
 set(CORVEL_WIN_SOURCES
+    src/companion/companion_menu.cpp
+    src/companion/corvel_form.cpp
+    src/companion/tray_frames.cpp
+    src/companion/tray_record.cpp
 )

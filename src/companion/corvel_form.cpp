@@ -1,0 +1,190 @@
+#include "companion/corvel_form.h"
+
+#include <string>
+
+#include "companion/companion_menu.h"
+#include "companion/companion_messages.h"
+#include "companion/companion_names.h"
+#include "companion/corvel_resources.h"
+
+namespace companion {
+namespace {
+
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT kTimer1Interval = 1;
+constexpr DWORD kAnimationPause = 100;
+constexpr int kTitleBuffer = 1000;
+
+std::wstring WindowTitle(HWND window) {
+    std::wstring title(kTitleBuffer, L'\0');
+    int length = GetWindowTextW(window, title.data(), kTitleBuffer);
+    title.resize(length > 0 ? static_cast<size_t>(length) : 0);
+    return title;
+}
+
+}  // namespace
+
+CorvelForm::CorvelForm(HWND target, int32_t targetHandle)
+    : target_(target), targetHandle_(targetHandle) {}
+
+bool CorvelForm::Form_Load() {
+    HINSTANCE inst = GetModuleHandleW(nullptr);
+    HICON appIcon = LoadIconW(inst, MAKEINTRESOURCEW(IDI_CORVEL));
+    if (!RegisterClassOnce(L"CorvelForm", appIcon, appIcon, nullptr)) return false;
+    // A plain hidden popup: no system menu, no taskbar button, never shown.
+    std::wstring caption = CompanionCaption(targetHandle_);
+    if (!Create(0, L"CorvelForm", caption.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr)) {
+        return false;
+    }
+    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    MakeTrayIcon();
+    SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
+    return true;
+}
+
+void CorvelForm::MakeTrayIcon() {
+    frames_ = MakeFrameIcons(target_);
+    tray_.emplace(hwnd(), WindowTitle(target_));
+    shownFrame_ = kFrameCount;
+    tray_->SetIcon(frames_[kFrameCount - 1].get());
+    tray_->Add();
+}
+
+void CorvelForm::ShowFrame(int frame) {
+    shownFrame_ = frame;
+    tray_->SetIcon(frames_[frame - 1].get());
+    tray_->Modify();
+}
+
+void CorvelForm::AnimateTrayIcon(Motion motion) {
+    auto frames = AnimationFrames(shownFrame_, motion);
+    for (size_t i = 0; i < frames.size(); ++i) {
+        // Not pumping here on purpose: clicks and ticks wait until the icon
+        // has reached its end frame, so it never stops half-way.
+        if (i > 0) Sleep(kAnimationPause);
+        ShowFrame(frames[i]);
+    }
+}
+
+void CorvelForm::ShowTarget() {
+    ShowWindow(target_, SW_SHOW);
+    ShowWindow(target_, SW_SHOWNORMAL);
+}
+
+void CorvelForm::HideTarget() {
+    ShowWindow(target_, SW_MINIMIZE);
+    ShowWindow(target_, SW_HIDE);
+}
+
+void CorvelForm::Toggle() {
+    // Only the minimized bit decides; a parked window is minimized and hidden.
+    if (GetWindowLongW(target_, GWL_STYLE) & WS_MINIMIZE) {
+        M_viewmenu_Click();
+    } else {
+        M_corvel_Click();
+    }
+}
+
+void CorvelForm::M_viewmenu_Click() {
+    ShowTarget();
+    AnimateTrayIcon(Motion::Rise);
+}
+
+void CorvelForm::M_corvel_Click() {
+    HideTarget();
+    AnimateTrayIcon(Motion::Sink);
+}
+
+void CorvelForm::M_outtray_Click() {
+    // A second pass (a watchdog tick, a session end or WM_CLOSE arriving while
+    // the first runs) finds everything done and must not touch it again.
+    if (ended_) return;
+    ended_ = true;
+    ShowTarget();
+    KillTimer(hwnd(), kTimer1);
+    if (menuOpen_) EndMenu();
+    tray_->Delete();
+    PostQuitMessage(0);
+}
+
+void CorvelForm::OpenMenu() {
+    common::unique_hmenu menu = BuildCompanionMenu();
+    menuOpen_ = true;
+    UINT chosen = TrackCompanionMenu(hwnd(), menu.get());
+    menuOpen_ = false;
+    if (ended_) return;
+    switch (chosen) {
+        case kMenuView:
+            M_viewmenu_Click();
+            break;
+        case kMenuHide:
+            M_corvel_Click();
+            break;
+        case kMenuOutTray:
+            M_outtray_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void CorvelForm::Timer1_Timer() {
+    if (ended_) return;
+    if (!IsWindow(target_)) {
+        M_outtray_Click();
+        return;
+    }
+    if (GetWindowLongW(target_, GWL_STYLE) & WS_MINIMIZE) {
+        // A parked window is hidden already; asking again on every tick would
+        // cost a cross-process call each millisecond for nothing.
+        if (IsWindowVisible(target_)) ShowWindow(target_, SW_HIDE);
+        AnimateTrayIcon(Motion::Sink);
+    }
+}
+
+LRESULT CorvelForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    // The watchdog and the ways out of the program act even while a handler
+    // is running (the popup menu pumps messages), so no path leaves the
+    // target hidden once the companion is gone.
+    switch (msg) {
+        case WM_TIMER:
+            if (wp != kTimer1) break;
+            Timer1_Timer();
+            return 0;
+        case WM_CLOSE:
+            M_outtray_Click();
+            return 0;
+        case WM_QUERYENDSESSION:
+            // Shown now, so the target's own save prompt can be seen.
+            M_outtray_Click();
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wp) M_outtray_Click();
+            return 0;
+        default:
+            break;
+    }
+    if (taskbarCreated_ != 0 && msg == taskbarCreated_) {
+        // The shell restarted: the icon comes back with the frame it showed.
+        if (!ended_) tray_->Add();
+    } else if (!inWindowProc_ && !ended_) {
+        inWindowProc_ = true;
+        switch (ActionFor(msg, wp, lp)) {
+            case Action::Toggle:
+                Toggle();
+                break;
+            case Action::OpenMenu:
+                OpenMenu();
+                break;
+            case Action::Release:
+                M_outtray_Click();
+                break;
+            case Action::None:
+                break;
+        }
+        inWindowProc_ = false;
+    }
+    return Default(msg, wp, lp);
+}
+
+}  // namespace companion
