@@ -1,0 +1,77 @@
+#include "corvel_fixture.h"
+
+namespace e2e {
+namespace {
+
+class CorvelEnding : public CorvelTest {};
+
+TEST_F(CorvelEnding, OnlyTheExactReleaseMessageGivesTheTargetBack) {
+    TargetWindow target(L"release");
+    HWND corvel = StartCorvel(target);
+    ASSERT_NE(corvel, nullptr);
+    ParkByMinimize(target, corvel);
+    const std::pair<WPARAM, LPARAM> others[] = {{964, 4648}, {963, 4649}, {4649, 964}, {0, 0}};
+    for (auto [wp, lp] : others) PostMessageW(corvel, kCorvelRelease, wp, lp);
+    PostMessageW(corvel, WM_USER + 3, 964, 4649);
+    PumpFor(500);
+    EXPECT_TRUE(corvel_.Running());
+    EXPECT_TRUE(target.Parked());
+    EXPECT_TRUE(tray_->Events().empty());
+
+    PostMessageW(corvel, kCorvelRelease, 964, 4649);
+    EXPECT_TRUE(WaitForDelete(corvel));
+    EXPECT_TRUE(corvel_.WaitExit());
+    EXPECT_EQ(corvel_.ExitCode(), 0u);
+    EXPECT_TRUE(WaitFor([&] { return target.Shown(); }));
+    EXPECT_TRUE(FramesOf(corvel).empty()) << "no animation on the way out";
+    EXPECT_EQ(FindWindowW(nullptr, (L"Corvel-" + target.HandleText()).c_str()), nullptr);
+}
+
+TEST_F(CorvelEnding, DestroyedTargetDeletesTheIconAndEnds) {
+    TargetWindow target(L"destroyed");
+    HWND corvel = StartCorvel(target);
+    ASSERT_NE(corvel, nullptr);
+    target.Destroy();
+    EXPECT_TRUE(WaitForDelete(corvel));
+    EXPECT_TRUE(corvel_.WaitExit());
+    EXPECT_EQ(tray_->EventsOf(corvel, NIM_DELETE).size(), 1u);
+}
+
+// Whatever asks the companion to end, a parked window is given back first.
+TEST_F(CorvelEnding, CloseAndSessionEndRestoreAParkedTarget) {
+    struct Case {
+        const char* what;
+        std::function<void(HWND)> ask;
+    } cases[] = {
+        {"WM_CLOSE", [](HWND w) { PostMessageW(w, WM_CLOSE, 0, 0); }},
+        {"WM_QUERYENDSESSION",
+         [](HWND w) { EXPECT_NE(SendMessageW(w, WM_QUERYENDSESSION, 0, 0), 0); }},
+        {"WM_ENDSESSION", [](HWND w) { SendMessageW(w, WM_ENDSESSION, TRUE, 0); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        tray_->Clear();
+        TargetWindow target(L"ending");
+        HWND corvel = StartCorvel(target);
+        ASSERT_NE(corvel, nullptr);
+        ParkByMinimize(target, corvel);
+        c.ask(corvel);
+        EXPECT_TRUE(WaitFor([&] { return target.Shown(); }));
+        EXPECT_TRUE(WaitForDelete(corvel));
+        EXPECT_TRUE(corvel_.WaitExit());
+    }
+}
+
+TEST_F(CorvelEnding, EndSessionThatIsNotEndingLeavesEverything) {
+    TargetWindow target(L"cancelled");
+    HWND corvel = StartCorvel(target);
+    ASSERT_NE(corvel, nullptr);
+    ParkByMinimize(target, corvel);
+    SendMessageW(corvel, WM_ENDSESSION, FALSE, 0);
+    PumpFor(300);
+    EXPECT_TRUE(corvel_.Running());
+    EXPECT_TRUE(target.Parked());
+}
+
+}  // namespace
+}  // namespace e2e
