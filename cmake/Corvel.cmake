@@ -1,5 +1,6 @@
-# Corvel.exe, the tray-parking companion. Included by Windows.cmake for the
-# programs; it links nothing of Vitrane, only the shared src/common helpers.
+# Corvel.exe, the tray-parking companion. It links nothing of Vitrane, only
+# the shared src/common helpers. Included by Windows.cmake for the programs
+# and by E2E.cmake for the test drivers, which check its Win32 side in-process.
 add_library(corvel_win STATIC ${CORVEL_WIN_SOURCES} ${COMPANION_LOGIC_SOURCES})
 target_include_directories(corvel_win PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_BINARY_DIR}/generated)
 if(TARGET common_logic)
@@ -7,10 +8,24 @@ if(TARGET common_logic)
 else()
     target_sources(corvel_win PRIVATE src/common/window_class.cpp src/common/text.cpp)
 endif()
-target_link_libraries(corvel_win PUBLIC ${_system_libs})
+target_link_libraries(corvel_win PUBLIC comctl32 shell32 gdi32 user32 advapi32 kernel32)
 
-add_executable(Corvel src/companion/main.cpp res/corvel.rc)
-target_link_libraries(Corvel PRIVATE corvel_win)
-set_source_files_properties(res/corvel.rc PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/tray_artwork.bmp;${CMAKE_SOURCE_DIR}/res/corvel.ico;${CMAKE_SOURCE_DIR}/res/corvel.manifest")
-windows_program(Corvel)
+if(VITRANE_PART STREQUAL "programs")
+    add_executable(Corvel src/companion/main.cpp res/corvel.rc)
+    target_link_libraries(Corvel PRIVATE corvel_win)
+    set_source_files_properties(res/corvel.rc PROPERTIES OBJECT_DEPENDS
+        "${CMAKE_SOURCE_DIR}/res/tray_artwork.bmp;${CMAKE_SOURCE_DIR}/res/corvel.ico;${CMAKE_SOURCE_DIR}/res/corvel.manifest")
+    windows_program(Corvel)
+elseif(TARGET e2e_tests)
+    # The tray artwork, under the id Corvel loads it by, and nothing else of
+    # Corvel's resources (its manifest would change how the driver runs).
+    enable_language(RC)
+    set(_artwork_rc ${CMAKE_BINARY_DIR}/generated/corvel_artwork.rc)
+    file(WRITE ${_artwork_rc}
+        "#include \"${CMAKE_SOURCE_DIR}/src/companion/corvel_resources.h\"\n"
+        "IDR_TRAY_ARTWORK RCDATA \"${CMAKE_SOURCE_DIR}/res/tray_artwork.bmp\"\n")
+    set_source_files_properties(${_artwork_rc} PROPERTIES OBJECT_DEPENDS
+        ${CMAKE_SOURCE_DIR}/res/tray_artwork.bmp)
+    target_sources(e2e_tests PRIVATE ${_artwork_rc})
+    target_link_libraries(e2e_tests PRIVATE corvel_win)
+endif()
