@@ -62,6 +62,9 @@ void CorvelForm::AnimateTrayIcon(Motion motion) {
         // Not pumping here on purpose: clicks and ticks wait until the icon
         // has reached its end frame, so it never stops half-way.
         if (i > 0) Sleep(kAnimationPause);
+        // Sent messages still arrive while the shell takes each modify; one
+        // of them may have taken the icon away already.
+        if (ended_) return;
         ShowFrame(frames[i]);
     }
 }

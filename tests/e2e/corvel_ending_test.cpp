@@ -62,6 +62,25 @@ TEST_F(CorvelEnding, CloseAndSessionEndRestoreAParkedTarget) {
     }
 }
 
+// The shell's reply to each modify lets sent messages in: an end that arrives
+// there must stop the animation, so nothing is sent after the delete.
+TEST_F(CorvelEnding, SessionEndDuringAnAnimationStopsIt) {
+    TargetWindow target(L"mid-animation");
+    HWND corvel = StartCorvel(target);
+    ASSERT_NE(corvel, nullptr);
+    tray_->Clear();
+    PostMessageW(corvel, kCorvelCallback, 0, WM_LBUTTONUP);
+    ASSERT_TRUE(WaitFor([&] { return !tray_->EventsOf(corvel, NIM_MODIFY).empty(); }));
+    EXPECT_NE(SendMessageW(corvel, WM_QUERYENDSESSION, 0, 0), 0);
+    EXPECT_TRUE(corvel_.WaitExit());
+    std::vector<DWORD> ops;
+    for (const auto& e : tray_->EventsOf(corvel)) ops.push_back(e.Op);
+    ASSERT_FALSE(ops.empty());
+    EXPECT_EQ(ops.back(), static_cast<DWORD>(NIM_DELETE));
+    EXPECT_LT(ops.size(), 5u) << "the animation went on";
+    EXPECT_TRUE(WaitFor([&] { return target.Shown(); }));
+}
+
 TEST_F(CorvelEnding, EndSessionThatIsNotEndingLeavesEverything) {
     TargetWindow target(L"cancelled");
     HWND corvel = StartCorvel(target);
