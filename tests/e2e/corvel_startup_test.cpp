@@ -16,6 +16,10 @@ TEST_F(CorvelStartup, CaptionAndFirstIconAtFrameFiveWithTheTitle) {
         EXPECT_EQ(FindWindowW(nullptr, (L"Corvel-" + target.HandleText()).c_str()), corvel)
             << "Vitrane finds the companion by its caption alone";
         EXPECT_FALSE(IsWindowVisible(corvel));
+        LONG style = GetWindowLongW(corvel, GWL_STYLE);
+        EXPECT_TRUE(style & WS_POPUP);
+        EXPECT_FALSE(style & (WS_SYSMENU | WS_CLIPCHILDREN));
+        EXPECT_FALSE(GetWindowLongW(corvel, GWL_EXSTYLE) & WS_EX_APPWINDOW);
         auto adds = tray_->EventsOf(corvel, NIM_ADD);
         ASSERT_EQ(adds.size(), 1u);
         EXPECT_EQ(adds[0].Id, 0u);
