@@ -1,9 +1,13 @@
 # Source lists shared by the build parts.
 
 # Platform-free: no <windows.h>, compiled natively for the unit tests too.
-set(LOGIC_SOURCES
+# Shared by both programs: no program logic.
+set(COMMON_LOGIC_SOURCES
     src/common/file_version.cpp
     src/common/text.cpp
+)
+
+set(LOGIC_SOURCES
     src/settings/conversions.cpp
     src/settings/key_table.cpp
     src/settings/loaded_settings.cpp
@@ -27,7 +31,6 @@ set(COMPANION_LOGIC_SOURCES
 
 # Vitrane's Win32 side, everything but WinMain (the in-process form tests link it too).
 set(VITRANE_WIN_SOURCES
-    src/common/window_class.cpp
     src/settings/registry_store.cpp
     src/cpumon/system_cpu_counters.cpp
     src/core/frm_p2hwnd.cpp

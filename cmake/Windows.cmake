@@ -10,8 +10,11 @@ else()
     add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601)
 endif()
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
-add_compile_options(-municode -ffunction-sections -fdata-sections)
-add_link_options(-municode -static -static-libgcc -static-libstdc++ -Wl,--gc-sections)
+add_compile_options(-ffunction-sections -fdata-sections)
+add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections)
+if(VITRANE_PART STREQUAL "programs")
+    add_link_options(-municode)  # wWinMain; the test drivers keep GoogleTest's main
+endif()
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
     set(_subsystem_version 5,--minor-subsystem-version,1)
@@ -21,8 +24,10 @@ endif()
 
 set(_system_libs comctl32 shell32 gdi32 user32 advapi32 kernel32)
 
+add_library(common_logic STATIC ${COMMON_LOGIC_SOURCES} src/common/window_class.cpp)
+target_include_directories(common_logic PUBLIC ${CMAKE_SOURCE_DIR}/src)
 add_library(logic STATIC ${LOGIC_SOURCES})
-target_include_directories(logic PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(logic PUBLIC common_logic)
 
 add_library(vitrane_win STATIC ${VITRANE_WIN_SOURCES})
 target_include_directories(vitrane_win PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_BINARY_DIR}/generated)

@@ -1,0 +1,84 @@
+#!/bin/bash
+# The Wine and X environment shared by the run command, the tests and the
+# benchmarks. Usage:
+#   wine-env.sh start STATE_DIR ARCH   prefix, display, persistent wineserver
+#   wine-env.sh stop STATE_DIR         stops only what `start` started
+#   wine-env.sh run STATE_DIR PROGRAM [ARGS...]
+# STATE_DIR holds the prefix (wineprefix/) and what start recorded (env).
+set -euo pipefail
+
+cmd=$1
+state=$(realpath -m "$2")
+shift 2
+
+wine_for() {
+    if [[ $1 == i686 ]]; then echo /usr/lib/wine/wine; else echo /usr/lib/wine/wine64; fi
+}
+
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+export WINEPREFIX="$state/wineprefix"
+
+free_display() {
+    local n
+    for n in $(seq 90 199); do
+        if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then echo $n; return; fi
+    done
+    return 1
+}
+
+case $cmd in
+start)
+    arch=${1:-x86_64}
+    wine=$(wine_for "$arch")
+    mkdir -p "$state"
+    xvfb_pid=""
+    display=${DISPLAY:-}
+    if [[ -z $display ]]; then
+        n=$(free_display)
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        display=":$n"
+        for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X$n ]] && break; sleep 0.1; done
+        echo "No display given: started a virtual one (Xvfb $display)."
+    fi
+    export DISPLAY=$display
+    if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+        "$wine" wineboot -i >"$state/wineboot.log" 2>&1 </dev/null || true
+        # No window manager here: don't wait for one before showing windows again.
+        "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+            >/dev/null 2>&1 </dev/null || true
+    fi
+    # Persistent, so later starts are fast; its output must not hold ours open.
+    /usr/lib/wine/wineserver -p >/dev/null 2>&1 </dev/null || true
+    cat >"$state/env" <<EOT
+DISPLAY=$display
+XVFB_PID=$xvfb_pid
+WINE=$wine
+EOT
+    ;;
+stop)
+    if [[ -f "$state/env" ]]; then
+        # shellcheck disable=SC1091
+        source "$state/env"
+        /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+        timeout 20 /usr/lib/wine/wineserver -w >/dev/null 2>&1 || true
+        if [[ -n ${XVFB_PID:-} ]]; then
+            kill "$XVFB_PID" 2>/dev/null || true
+            for _ in $(seq 50); do kill -0 "$XVFB_PID" 2>/dev/null || break; sleep 0.1; done
+            kill -9 "$XVFB_PID" 2>/dev/null || true
+        fi
+        rm -f "$state/env"
+    fi
+    ;;
+run)
+    # shellcheck disable=SC1091
+    source "$state/env"
+    export DISPLAY
+    exec "$WINE" "$@"
+    ;;
+*)
+    echo "usage: $0 start|stop|run STATE_DIR ..." >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,197 @@
+#include "core/frm_p2hwnd.h"
+
+#include "clip/clip_entries.h"
+#include "core/version_text.h"
+
+namespace core {
+namespace {
+
+enum TimerId : UINT_PTR { kTimer1 = 1, kTimer2 = 2, kTrayRetry = 3 };
+
+constexpr UINT kTrayRetryMs = 1500;
+constexpr int kTrayRetries = 40;  // about a minute
+
+HICON LoadAppIcon(int size) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
+                                         IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+}  // namespace
+
+FrmP2hWnd::FrmP2hWnd(settings::SettingsStore& store, cpumon::CpuCounters& counters,
+                     common::FileVersion version)
+    : store_(store), counters_(counters), version_(version) {}
+
+FrmP2hWnd::~FrmP2hWnd() = default;
+
+bool FrmP2hWnd::Form_Load() {
+    staticIcon_.reset(LoadAppIcon(GetSystemMetrics(SM_CXSMICON)));
+    if (!staticIcon_) staticIcon_.reset(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
+    appIcon_.reset(LoadAppIcon(GetSystemMetrics(SM_CXICON)));
+    RegisterClassOnce(kMainClassName, appIcon_.get(), staticIcon_.get(),
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    // A hidden top-level window: message-only windows miss the shell's broadcasts.
+    if (!Create(0, kMainClassName, L"バージョン情報", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                CW_USEDEFAULT, CW_USEDEFAULT, 280, 120, nullptr, nullptr))
+        return false;
+    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+
+    settings::StartupSettings s = settings::LoadStartupSettings(store_);
+    HotkeySettings = s.Hotkeys;
+    VersionLabel = core::VersionLabel(version_);
+
+    tray_ = std::make_unique<TrayIcon>(hwnd(), 0, kTrayCallback);
+    tray_->SetIcon(staticIcon_.get());
+    tray_->SetTip(TrayTooltip(version_, cpuMeter_.GetCpuLoad(counters_)));
+    AddTrayIcon();
+
+    AlphaIndex = s.AlphaIndex;
+    menu_.CheckRate(AlphaIndex);
+    EnableTimer2(s.CpuMonitor);
+    SmsMode = s.SmoothAlpha ? 0 : -1;
+    menu_.SetClipVisible(s.ClipMenu);
+    SetTimer2Interval(s.CpuInterval);
+    cpuDraw_ = s.CpuDrawColour;
+    cpuBack_ = s.CpuBackColour;
+    SetClipMenu();
+    EnableTimer1(true);
+    return true;
+}
+
+void FrmP2hWnd::AddTrayIcon() {
+    if (tray_->Add()) {
+        KillTimer(hwnd(), kTrayRetry);
+        return;
+    }
+    // Started at logon before the taskbar exists: try again for a while.
+    addRetriesLeft_ = kTrayRetries;
+    SetTimer(hwnd(), kTrayRetry, kTrayRetryMs, nullptr);
+}
+
+void FrmP2hWnd::OnTaskbarCreated() {
+    // Explorer restarted: the icon it had is gone; bring back the current one.
+    if (tray_->Added()) tray_->Abandon();
+    AddTrayIcon();
+}
+
+void FrmP2hWnd::EnableTimer1(bool on) {
+    timer1_ = on;
+    if (on)
+        SetTimer(hwnd(), kTimer1, 1, nullptr);
+    else
+        KillTimer(hwnd(), kTimer1);
+}
+
+void FrmP2hWnd::EnableTimer2(bool on) {
+    timer2_ = on;
+    if (on)
+        SetTimer(hwnd(), kTimer2, static_cast<UINT>(timer2Interval_), nullptr);
+    else
+        KillTimer(hwnd(), kTimer2);
+}
+
+void FrmP2hWnd::SetTimer2Interval(int32_t ms) {
+    timer2Interval_ = ms;
+    if (timer2_) SetTimer(hwnd(), kTimer2, static_cast<UINT>(ms), nullptr);
+}
+
+void FrmP2hWnd::SetClipMenu() {
+    menu_.SetClipItems(clip::ClipEntries(store_.Read(settings::Key::ClipText)));
+}
+
+void FrmP2hWnd::Timer1_Timer() {}
+
+void FrmP2hWnd::Timer2_Timer() {}
+
+void FrmP2hWnd::mnuAP_Click(int16_t index) {
+    menu_.UncheckAllRates();
+    menu_.CheckRate(index);
+    AlphaIndex = index;
+    store_.Write(settings::Key::Alpha, std::to_wstring(index));
+}
+
+void FrmP2hWnd::mnuclip_Click(int16_t) {}
+
+void FrmP2hWnd::mnuAdd_Click() {}
+
+void FrmP2hWnd::mnuOption_Click() {}
+
+void FrmP2hWnd::mnuVer_Click() {}
+
+void FrmP2hWnd::mnuEnd_Click() {
+    tray_->Delete();
+    DestroyWindow(hwnd());
+}
+
+void FrmP2hWnd::Form_MouseMove(LPARAM trayMessage) {
+    // The tray's notification carries the mouse message in lParam. The menu
+    // opens on the right button's release (and on the keyboard's context
+    // menu), never while the form is shown as the version dialog.
+    UINT mouse = static_cast<UINT>(trayMessage);
+    if (mouse != WM_RBUTTONUP && mouse != WM_CONTEXTMENU) return;
+    if (IsWindowVisible(hwnd()) || menuOpen_) return;
+    menuOpen_ = true;
+    UINT cmd = menu_.Track(hwnd());
+    menuOpen_ = false;
+    if (cmd) RunCommand(cmd);
+}
+
+void FrmP2hWnd::RunCommand(UINT id) {
+    if (id >= kMenuRateFirst && id < kMenuRateFirst + 9) {
+        mnuAP_Click(static_cast<int16_t>(id - kMenuRateFirst));
+    } else if (id > kMenuClipFirst) {
+        mnuclip_Click(static_cast<int16_t>(id - kMenuClipFirst));
+    } else if (id == kMenuAdd) {
+        mnuAdd_Click();
+    } else if (id == kMenuOption) {
+        mnuOption_Click();
+    } else if (id == kMenuVersion) {
+        mnuVer_Click();
+    } else if (id == kMenuEnd) {
+        mnuEnd_Click();
+    }
+}
+
+LRESULT FrmP2hWnd::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (taskbarCreated_ && msg == taskbarCreated_) {
+        OnTaskbarCreated();
+        return 0;
+    }
+    switch (msg) {
+        case WM_MOUSEMOVE:
+            if (!IsWindowVisible(hwnd())) Form_MouseMove(lp);
+            return 0;
+        case WM_TIMER:
+            if (wp == kTimer1) {
+                Timer1_Timer();
+            } else if (wp == kTimer2) {
+                Timer2_Timer();
+            } else if (wp == kTrayRetry) {
+                if (tray_->Add() || --addRetriesLeft_ <= 0) KillTimer(hwnd(), kTrayRetry);
+            }
+            return 0;
+        case WM_COMMAND:
+            RunCommand(LOWORD(wp));
+            return 0;
+        case WM_CLOSE:
+            // The close box of the version dialog hides it; the program goes on.
+            ShowWindow(hwnd(), SW_HIDE);
+            EnableTimer1(true);
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            // The system is ending: leave the icon to the shell.
+            if (wp) {
+                tray_->Abandon();
+                DestroyWindow(hwnd());
+            }
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+    }
+    return Default(msg, wp, lp);
+}
+
+}  // namespace core

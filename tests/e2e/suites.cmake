@@ -1,0 +1,14 @@
+# GoogleTest suites of the Windows test drivers; each runs as one ctest test
+# under Wine (e2e_tests.exe drives the real programs, form_tests.exe builds
+# the forms in its own process).
+set(E2E_SUITES
+    CorvelStartup
+    CorvelTray
+    CorvelEnding
+    CorvelFrames
+    Startup
+    TrayMenu
+)
+set(FORM_SUITES
+    MainFormMenu
+)

@@ -1,0 +1,76 @@
+#include "vitrane_fixture.h"
+
+namespace e2e {
+namespace {
+
+class TrayMenu : public VitraneTest {};
+
+TEST_F(TrayMenu, RightButtonOpensTheMenuAndExitRemovesTheIcon) {
+    HWND main = StartVitrane();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(OpenTrayMenu());
+    Tap(VK_END);  // the last item, 終了
+    Tap(VK_RETURN);
+    EXPECT_TRUE(tray_->WaitForEvent([&](const TrayEvent& e) {
+        return e.Op == NIM_DELETE && e.Owner == main && e.Id == 0;
+    })) << "終了 deletes the icon";
+    EXPECT_TRUE(vitrane_.WaitExit());
+    EXPECT_EQ(vitrane_.ExitCode(), 0u);
+}
+
+TEST_F(TrayMenu, OtherButtonsOpenNothing) {
+    HWND main = StartVitrane();
+    ASSERT_NE(main, nullptr);
+    for (UINT m : {WM_LBUTTONUP, WM_LBUTTONDOWN, WM_MBUTTONUP, WM_LBUTTONDBLCLK, WM_MOUSEMOVE}) {
+        SendTrayNotification(main, 512, m);
+        PumpFor(300);
+        EXPECT_EQ(OpenPopupMenu(), nullptr) << "mouse message " << m;
+    }
+}
+
+TEST_F(TrayMenu, EscapeClosesTheMenuAndTheProgramGoesOn) {
+    HWND main = StartVitrane();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(OpenTrayMenu());
+    Tap(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([] { return OpenPopupMenu() == nullptr; }, 5000));
+    EXPECT_TRUE(vitrane_.Running());
+    ASSERT_TRUE(OpenTrayMenu()) << "it opens again";
+    Tap(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([] { return OpenPopupMenu() == nullptr; }, 5000));
+}
+
+TEST_F(TrayMenu, TaskbarCreatedBringsTheIconBack) {
+    HWND main = StartVitrane();
+    ASSERT_NE(main, nullptr);
+    tray_->Clear();
+    SendMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    ASSERT_TRUE(tray_->WaitForEvent([&](const TrayEvent& e) {
+        return e.Op == NIM_ADD && e.Owner == main;
+    }));
+    auto add = tray_->EventsOf(main, NIM_ADD).front();
+    EXPECT_EQ(add.Tip.substr(0, 10), L"ウィンドウ透過ツール");
+    EXPECT_TRUE(add.Icon.has_value());
+}
+
+TEST_F(TrayMenu, CloseBoxHidesAndTheProgramGoesOn) {
+    HWND main = StartVitrane();
+    ASSERT_NE(main, nullptr);
+    SendMessageW(main, WM_CLOSE, 0, 0);
+    PumpFor(300);
+    EXPECT_TRUE(vitrane_.Running());
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_TRUE(tray_->EventsOfOp(NIM_DELETE).empty());
+}
+
+TEST_F(TrayMenu, SessionEndEndsWithoutDeletingTheIcon) {
+    HWND main = StartVitrane();
+    ASSERT_NE(main, nullptr);
+    EXPECT_NE(SendMessageW(main, WM_QUERYENDSESSION, 0, 0), 0) << "agrees to end the session";
+    PostMessageW(main, WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(vitrane_.WaitExit());
+    EXPECT_TRUE(tray_->EventsOfOp(NIM_DELETE).empty());
+}
+
+}  // namespace
+}  // namespace e2e

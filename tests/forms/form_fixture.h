@@ -1,0 +1,71 @@
+// The main form built in this process on an in-memory store.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/frm_p2hwnd.h"
+#include "harness.h"
+#include "settings/settings_store.h"
+
+namespace forms {
+
+struct FixedCounters : cpumon::CpuCounters {
+    uint64_t now = 1'000'000'000;
+    std::optional<uint64_t> SystemTime() override { return now += 10'000'000; }
+    std::optional<uint64_t> IdleTime() override { return 0; }
+    std::optional<uint32_t> ProcessorCount() override { return 2; }
+};
+
+struct MenuItem {
+    std::wstring Text;  // "-" for a separator
+    bool Checked = false;
+    HMENU Sub = nullptr;
+};
+
+inline std::vector<MenuItem> Items(HMENU menu) {
+    std::vector<MenuItem> out;
+    int n = GetMenuItemCount(menu);
+    for (int i = 0; i < n; ++i) {
+        wchar_t buf[512] = L"";
+        MENUITEMINFOW mii{};
+        mii.cbSize = sizeof(mii);
+        mii.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
+        mii.dwTypeData = buf;
+        mii.cch = 512;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &mii);
+        MenuItem item;
+        item.Text = (mii.fType & MFT_SEPARATOR) ? L"-" : buf;
+        item.Checked = (mii.fState & MFS_CHECKED) != 0;
+        item.Sub = mii.hSubMenu;
+        out.push_back(item);
+    }
+    return out;
+}
+
+inline std::vector<std::wstring> Texts(HMENU menu) {
+    std::vector<std::wstring> out;
+    for (const auto& i : Items(menu)) out.push_back(i.Text);
+    return out;
+}
+
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override { tray_ = std::make_unique<e2e::FakeTray>(); }
+
+    core::FrmP2hWnd& Load() {
+        form_ = std::make_unique<core::FrmP2hWnd>(store_, counters_, common::FileVersion{1, 40, 0, 0});
+        EXPECT_TRUE(form_->Form_Load());
+        return *form_;
+    }
+
+    settings::MemoryStore store_;
+    FixedCounters counters_;
+    std::unique_ptr<e2e::FakeTray> tray_;
+    std::unique_ptr<core::FrmP2hWnd> form_;
+};
+
+}  // namespace forms
