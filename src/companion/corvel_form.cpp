@@ -133,14 +133,18 @@ void CorvelForm::OpenMenu() {
 
 void CorvelForm::Timer1_Timer() {
     if (ended_) return;
-    if (!IsWindow(target_)) {
+    // One query a tick while nothing changes: the style says minimized and
+    // visible at once, and a window that is gone answers 0 (no real window
+    // has a style of 0 that stays so, and IsWindow then has the last word).
+    auto style = static_cast<DWORD>(GetWindowLongW(target_, GWL_STYLE));
+    if (style == 0 && !IsWindow(target_)) {
         M_outtray_Click();
         return;
     }
-    if (GetWindowLongW(target_, GWL_STYLE) & WS_MINIMIZE) {
-        // A parked window is hidden already; asking again on every tick would
-        // cost a cross-process call each millisecond for nothing.
-        if (IsWindowVisible(target_)) ShowWindow(target_, SW_HIDE);
+    if (style & WS_MINIMIZE) {
+        // A parked window is hidden already; hiding it again on every tick
+        // would cost a cross-process call each millisecond for nothing.
+        if (style & WS_VISIBLE) ShowWindow(target_, SW_HIDE);
         AnimateTrayIcon(Motion::Sink);
     }
 }
