@@ -16,7 +16,7 @@ if(VITRANE_PART STREQUAL "programs")
     add_link_options(-municode)  # wWinMain; the test drivers keep GoogleTest's main
 endif()
 
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     set(_subsystem_version 5,--minor-subsystem-version,1)
 else()
     set(_subsystem_version 5,--minor-subsystem-version,2)  # the first x64 Windows
