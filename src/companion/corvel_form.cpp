@@ -106,7 +106,7 @@ void CorvelForm::M_outtray_Click() {
     ShowTarget();
     KillTimer(hwnd(), kTimer1);
     if (menuOpen_) EndMenu();
-    tray_->Delete();
+    if (tray_) tray_->Delete();
     PostQuitMessage(0);
 }
 
@@ -150,6 +150,9 @@ void CorvelForm::Timer1_Timer() {
 }
 
 LRESULT CorvelForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    // Until the icon exists (start-up's own cross-process calls let sent
+    // messages in) everything is only passed on.
+    if (!tray_) return Default(msg, wp, lp);
     // The watchdog and the ways out of the program act even while a handler
     // is running (the popup menu pumps messages), so no path leaves the
     // target hidden once the companion is gone.
