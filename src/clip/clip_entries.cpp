@@ -10,9 +10,8 @@ std::vector<std::wstring> ClipEntries(std::wstring_view stored) {
     size_t start = 0;
     while (true) {
         size_t pos = stored.find(L"\r\n", start);
-        std::wstring_view part =
-            stored.substr(start, pos == std::wstring_view::npos ? std::wstring_view::npos
-                                                                : pos - start);
+        std::wstring_view part = stored.substr(
+            start, pos == std::wstring_view::npos ? std::wstring_view::npos : pos - start);
         if (!common::TrimSpaces(part).empty()) out.emplace_back(part);
         if (pos == std::wstring_view::npos) break;
         start = pos + 2;

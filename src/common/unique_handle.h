@@ -9,7 +9,7 @@ namespace common {
 
 template <typename T, typename Deleter, T Invalid = T{}>
 class unique_handle {
-public:
+  public:
     unique_handle() = default;
     explicit unique_handle(T value) : value_(value) {}
     unique_handle(const unique_handle&) = delete;
@@ -29,7 +29,7 @@ public:
         if (old != Invalid) Deleter{}(old);
     }
 
-private:
+  private:
     T value_ = Invalid;
 };
 
@@ -76,7 +76,7 @@ using unique_hwnd = unique_handle<HWND, WindowDeleter>;
 
 // A DC from GetDC, released to its window.
 class window_dc {
-public:
+  public:
     explicit window_dc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
     window_dc(const window_dc&) = delete;
     window_dc& operator=(const window_dc&) = delete;
@@ -85,14 +85,14 @@ public:
     }
     HDC get() const { return dc_; }
 
-private:
+  private:
     HWND hwnd_;
     HDC dc_;
 };
 
 // SelectObject undone at scope end.
 class scoped_select {
-public:
+  public:
     scoped_select(HDC dc, HGDIOBJ obj) : dc_(dc), old_(SelectObject(dc, obj)) {}
     scoped_select(const scoped_select&) = delete;
     scoped_select& operator=(const scoped_select&) = delete;
@@ -100,7 +100,7 @@ public:
         if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_);
     }
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };

@@ -42,7 +42,7 @@ void PopupMenu::SetClipVisible(bool visible) {
     HMENU root = root_.get();
     if (visible) {
         InsertMenuW(root, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(clip_.get()),
-                    L"クリップ");                                     // mnuclipo
+                    L"クリップ");                                        // mnuclipo
         InsertMenuW(root, 1, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);  // sp3
     } else {
         RemoveMenu(root, 1, MF_BYPOSITION);  // sp3
@@ -83,10 +83,9 @@ UINT PopupMenu::Track(HWND owner) const {
     GetCursorPos(&pt);
     // Without the foreground, the menu would not close on a click elsewhere.
     SetForegroundWindow(owner);
-    UINT cmd = static_cast<UINT>(TrackPopupMenu(root_.get(),
-                                                TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN |
-                                                    TPM_LEFTBUTTON,
-                                                pt.x, pt.y, 0, owner, nullptr));
+    UINT cmd = static_cast<UINT>(
+        TrackPopupMenu(root_.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_LEFTBUTTON,
+                       pt.x, pt.y, 0, owner, nullptr));
     PostMessageW(owner, WM_NULL, 0, 0);
     return cmd;
 }

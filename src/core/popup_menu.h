@@ -12,16 +12,16 @@
 namespace core {
 
 enum MenuId : UINT {
-    kMenuRateFirst = 100,  // mnuAP(0) .. mnuAP(8)
-    kMenuAdd = 200,        // mnuAdd
-    kMenuOption = 201,     // mnuOption
-    kMenuVersion = 202,    // mnuVer
-    kMenuEnd = 203,        // mnuEnd
-    kMenuClipFirst = 1000, // mnuclip(1) ..
+    kMenuRateFirst = 100,   // mnuAP(0) .. mnuAP(8)
+    kMenuAdd = 200,         // mnuAdd
+    kMenuOption = 201,      // mnuOption
+    kMenuVersion = 202,     // mnuVer
+    kMenuEnd = 203,         // mnuEnd
+    kMenuClipFirst = 1000,  // mnuclip(1) ..
 };
 
 class PopupMenu {
-public:
+  public:
     PopupMenu();
     PopupMenu(const PopupMenu&) = delete;
     PopupMenu& operator=(const PopupMenu&) = delete;
@@ -47,7 +47,7 @@ public:
     // Runs the menu at the cursor; the chosen command or 0.
     UINT Track(HWND owner) const;
 
-private:
+  private:
     common::unique_hmenu root_;
     common::unique_hmenu clip_;  // owned here only while detached from root_
     HMENU rate_ = nullptr;       // owned by root_

@@ -6,11 +6,11 @@
 namespace core {
 
 class SingleInstance {
-public:
+  public:
     SingleInstance();
     bool IsFirst() const { return first_; }
 
-private:
+  private:
     common::unique_handle_t mutex_;
     bool first_ = true;
 };

@@ -29,7 +29,9 @@ bool TrayIcon::Add() {
     return added_;
 }
 
-bool TrayIcon::Modify() { return Shell_NotifyIconW(NIM_MODIFY, &data_) != FALSE; }
+bool TrayIcon::Modify() {
+    return Shell_NotifyIconW(NIM_MODIFY, &data_) != FALSE;
+}
 
 bool TrayIcon::Delete() {
     added_ = false;

@@ -9,7 +9,7 @@
 namespace core {
 
 class TrayIcon {
-public:
+  public:
     TrayIcon(HWND owner, UINT id, UINT callbackMessage);
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
@@ -27,7 +27,7 @@ public:
     // Leaves the icon to the shell (the system is ending the session).
     void Abandon() { added_ = false; }
 
-private:
+  private:
     NOTIFYICONDATAW data_{};
     bool added_ = false;
 };

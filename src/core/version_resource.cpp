@@ -10,7 +10,8 @@ common::FileVersion OwnFileVersion() {
     if (!res) return {};
     HGLOBAL loaded = LoadResource(self, res);  // not to be freed: part of the image
     const void* data = loaded ? LockResource(loaded) : nullptr;
-    return common::ParseVersionResource(data, SizeofResource(self, res)).value_or(common::FileVersion{});
+    return common::ParseVersionResource(data, SizeofResource(self, res))
+        .value_or(common::FileVersion{});
 }
 
 }  // namespace core

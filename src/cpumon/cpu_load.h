@@ -9,7 +9,7 @@ namespace cpumon {
 // Where the samples come from (the system in the program, a fake in tests).
 // Times are in 100-nanosecond units.
 class CpuCounters {
-public:
+  public:
     virtual ~CpuCounters() = default;
     virtual std::optional<uint64_t> SystemTime() = 0;      // current time of day
     virtual std::optional<uint64_t> IdleTime() = 0;        // idle time of all processors
@@ -17,13 +17,13 @@ public:
 };
 
 class CpuLoadMeter {
-public:
+  public:
     // First successful call: the processor count. Later calls: the load in
     // percent (0..100) since the previous successful call. A failed query
     // gives 0 and keeps the previous sample.
     int32_t GetCpuLoad(CpuCounters& counters);
 
-private:
+  private:
     bool hasSample_ = false;
     uint64_t lastIdleTime_ = 0;
     uint64_t lastSystemTime_ = 0;

@@ -12,8 +12,8 @@ using QueryFn = LONG(WINAPI*)(int, void*, ULONG, ULONG*);
 QueryFn Query() {
     static QueryFn fn = [] {
         HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-        return ntdll ? reinterpret_cast<QueryFn>(
-                           reinterpret_cast<void*>(GetProcAddress(ntdll, "NtQuerySystemInformation")))
+        return ntdll ? reinterpret_cast<QueryFn>(reinterpret_cast<void*>(
+                           GetProcAddress(ntdll, "NtQuerySystemInformation")))
                      : nullptr;
     }();
     return fn;

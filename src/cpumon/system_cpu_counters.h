@@ -6,7 +6,7 @@
 namespace cpumon {
 
 class SystemCpuCounters : public CpuCounters {
-public:
+  public:
     std::optional<uint64_t> SystemTime() override;
     std::optional<uint64_t> IdleTime() override;
     std::optional<uint32_t> ProcessorCount() override;

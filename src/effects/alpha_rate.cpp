@@ -11,6 +11,8 @@ int AlphaFromIndex(int alphaIndex) {
     return static_cast<int>(std::clamp(alpha, 0.0, 255.0));
 }
 
-std::wstring RateCaption(int alphaIndex) { return std::to_wstring(9 - alphaIndex) + L"0%"; }
+std::wstring RateCaption(int alphaIndex) {
+    return std::to_wstring(9 - alphaIndex) + L"0%";
+}
 
 }  // namespace effects

@@ -3,7 +3,9 @@
 namespace settings {
 namespace {
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+bool IsBlank(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
 
 std::wstring_view TrimBlanks(std::wstring_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -51,7 +53,8 @@ std::optional<int32_t> FromDecimal(std::wstring_view s) {
 
 std::optional<int32_t> ToLong(std::wstring_view text) {
     std::wstring_view s = TrimBlanks(text);
-    if (s.size() >= 2 && s[0] == L'&' && (s[1] == L'H' || s[1] == L'h')) return FromHex(s.substr(2));
+    if (s.size() >= 2 && s[0] == L'&' && (s[1] == L'H' || s[1] == L'h'))
+        return FromHex(s.substr(2));
     return FromDecimal(s);
 }
 
@@ -73,6 +76,8 @@ std::wstring ColourText(uint32_t colour) {
     return out;
 }
 
-std::wstring DecimalText(int64_t value) { return std::to_wstring(value); }
+std::wstring DecimalText(int64_t value) {
+    return std::to_wstring(value);
+}
 
 }  // namespace settings

@@ -53,8 +53,10 @@ StartupSettings LoadStartupSettings(const SettingsStore& store) {
     s.SmoothAlpha = ReadSwitch(store, Key::UseSmsAlpha).value_or(false);
     s.ClipMenu = ReadSwitch(store, Key::UseClipboard).value_or(false);
     s.CpuInterval = ReadInterval(store).value_or(1000);
-    s.CpuDrawColour = ReadColour(store, Key::CpuCol1).value_or(DefaultOf(&ReadColour, Key::CpuCol1));
-    s.CpuBackColour = ReadColour(store, Key::CpuCol2).value_or(DefaultOf(&ReadColour, Key::CpuCol2));
+    s.CpuDrawColour =
+        ReadColour(store, Key::CpuCol1).value_or(DefaultOf(&ReadColour, Key::CpuCol1));
+    s.CpuBackColour =
+        ReadColour(store, Key::CpuCol2).value_or(DefaultOf(&ReadColour, Key::CpuCol2));
     return s;
 }
 

@@ -6,7 +6,7 @@
 namespace settings {
 
 class RegistryStore : public SettingsStore {
-public:
+  public:
     std::wstring Read(Key key) const override;
     bool Write(Key key, const std::wstring& text) override;
 };

@@ -43,7 +43,9 @@ inline constexpr std::array<KeyInfo, 12> kKeys{{
     {Key::CpuCol2, L"CPU_COL2", L"000000"},
 }};
 
-inline constexpr const KeyInfo& Info(Key key) { return kKeys[static_cast<size_t>(key)]; }
+inline constexpr const KeyInfo& Info(Key key) {
+    return kKeys[static_cast<size_t>(key)];
+}
 
 inline constexpr std::wstring_view kApplication = L"hollin";
 inline constexpr std::wstring_view kSection = L"LayeredWindow";

@@ -10,7 +10,7 @@
 namespace settings {
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // The stored text, or the key's default when nothing (usable) is stored.
     virtual std::wstring Read(Key key) const = 0;
@@ -20,7 +20,7 @@ public:
 
 // For unit tests and in-process form tests; records writes in order.
 class MemoryStore : public SettingsStore {
-public:
+  public:
     std::wstring Read(Key key) const override {
         auto it = values_.find(key);
         return it != values_.end() ? it->second : std::wstring(Info(key).defaultText);
@@ -33,7 +33,7 @@ public:
     bool Has(Key key) const { return values_.count(key) != 0; }
     const std::vector<Key>& Writes() const { return writes_; }
 
-private:
+  private:
     std::map<Key, std::wstring> values_;
     std::vector<Key> writes_;
 };

@@ -15,7 +15,9 @@ std::wstring BinDir() {
     return dir;
 }
 
-std::wstring ProgramPath(const wchar_t* exeName) { return BinDir() + exeName; }
+std::wstring ProgramPath(const wchar_t* exeName) {
+    return BinDir() + exeName;
+}
 
 void PumpFor(DWORD ms) {
     DWORD start = GetTickCount();
@@ -57,7 +59,9 @@ Process& Process::operator=(Process&& other) noexcept {
     return *this;
 }
 
-Process::~Process() { Kill(); }
+Process::~Process() {
+    Kill();
+}
 
 Process Process::Start(const std::wstring& path, const std::wstring& args) {
     std::wstring cmd = L"\"" + path + L"\"";
@@ -71,8 +75,8 @@ Process Process::StartCommandLine(const std::wstring& path, const std::wstring& 
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
     std::wstring cmd = commandLine;
-    if (CreateProcessW(path.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &si, &pi)) {
+    if (CreateProcessW(path.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                       &pi)) {
         CloseHandle(pi.hThread);
         p.process_ = pi.hProcess;
         p.pid_ = pi.dwProcessId;
@@ -154,7 +158,9 @@ namespace {
 constexpr const wchar_t* kSettingsKey = L"Software\\hollin\\LayeredWindow";
 }
 
-void ClearSettings() { RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey); }
+void ClearSettings() {
+    RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
+}
 
 void WriteSetting(const wchar_t* name, const std::wstring& value) {
     HKEY key = nullptr;
@@ -198,8 +204,12 @@ void SendKey(WORD vk, DWORD flags) {
 }
 }  // namespace
 
-void KeyDown(WORD vk) { SendKey(vk, 0); }
-void KeyUp(WORD vk) { SendKey(vk, KEYEVENTF_KEYUP); }
+void KeyDown(WORD vk) {
+    SendKey(vk, 0);
+}
+void KeyUp(WORD vk) {
+    SendKey(vk, KEYEVENTF_KEYUP);
+}
 void Tap(WORD vk) {
     KeyDown(vk);
     KeyUp(vk);
@@ -212,7 +222,9 @@ void MouseButton(DWORD flag) {
     SendInput(1, &in, sizeof(in));
 }
 
-void MoveCursor(int x, int y) { SetCursorPos(x, y); }
+void MoveCursor(int x, int y) {
+    SetCursorPos(x, y);
+}
 
 // ---- the stand-in tray ----
 
@@ -240,8 +252,7 @@ struct NotifyData {
 
 std::optional<TrayIconPixels> DecodeIcon(const NotifyData& d, const unsigned char* bits,
                                          size_t size) {
-    if (!(d.uFlags & NIF_ICON) || d.width == 0 || d.height == 0 || d.width > 256 ||
-        d.height > 256)
+    if (!(d.uFlags & NIF_ICON) || d.width == 0 || d.height == 0 || d.width > 256 || d.height > 256)
         return std::nullopt;
     int w = static_cast<int>(d.width), h = static_cast<int>(d.height);
     // Rows of both bitmaps are padded to 16 bits, as GetBitmapBits gives them.
@@ -257,10 +268,11 @@ std::optional<TrayIconPixels> DecodeIcon(const NotifyData& d, const unsigned cha
     const unsigned char* colour = bits + maskBytes;
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            const unsigned char* p = colour + static_cast<size_t>(y) * colourStride +
-                                     static_cast<size_t>(x) * px;
+            const unsigned char* p =
+                colour + static_cast<size_t>(y) * colourStride + static_cast<size_t>(x) * px;
             icon.Colour.push_back((uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0]);
-            unsigned char m = bits[static_cast<size_t>(y) * maskStride + static_cast<size_t>(x) / 8];
+            unsigned char m =
+                bits[static_cast<size_t>(y) * maskStride + static_cast<size_t>(x) / 8];
             icon.Transparent.push_back((m & (0x80 >> (x % 8))) != 0);
         }
     }

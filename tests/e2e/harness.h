@@ -25,7 +25,7 @@ bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 void PumpFor(DWORD ms);
 
 class Process {
-public:
+  public:
     Process() = default;
     Process(Process&& other) noexcept;
     Process& operator=(Process&& other) noexcept;
@@ -46,7 +46,7 @@ public:
     std::optional<DWORD> ExitCode() const;
     void Kill();
 
-private:
+  private:
     HANDLE process_ = nullptr;
     DWORD pid_ = 0;
 };
@@ -71,8 +71,8 @@ void MoveCursor(int x, int y);
 
 struct TrayIconPixels {
     int Width = 0, Height = 0;
-    std::vector<uint32_t> Colour;  // 0x00RRGGBB, top-down
-    std::vector<bool> Transparent; // the AND mask
+    std::vector<uint32_t> Colour;   // 0x00RRGGBB, top-down
+    std::vector<bool> Transparent;  // the AND mask
     uint32_t At(int x, int y) const { return Colour[static_cast<size_t>(y * Width + x)]; }
     bool ClearAt(int x, int y) const { return Transparent[static_cast<size_t>(y * Width + x)]; }
 };
@@ -88,7 +88,7 @@ struct TrayEvent {
 // A window of the class the shell's notification area has; Wine's
 // Shell_NotifyIcon hands every operation to the first such window.
 class FakeTray {
-public:
+  public:
     FakeTray();
     ~FakeTray();
     FakeTray(const FakeTray&) = delete;
@@ -105,7 +105,7 @@ public:
     // Waits for a first event that matches.
     bool WaitForEvent(const std::function<bool(const TrayEvent&)>& match, DWORD timeoutMs = 10000);
 
-private:
+  private:
     static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
     HWND hwnd_ = nullptr;
     std::vector<TrayEvent> events_;

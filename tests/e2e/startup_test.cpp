@@ -50,9 +50,9 @@ TEST_F(Startup, SecondStartWarnsAndAddsNoIcon) {
 }
 
 TEST_F(Startup, UnusableStoredValuesStartCleanly) {
-    const wchar_t* names[] = {L"ALPHA",     L"CPU_TIME",    L"USE_ALPHA",     L"USE_ONTOP",
-                              L"USE_SHOWTASK", L"USE_CORVEL", L"USE_CPU_MON", L"USE_SMS_ALPHA",
-                              L"USE_CLIPBOARD", L"CPU_COL1",  L"CPU_COL2"};
+    const wchar_t* names[] = {L"ALPHA",         L"CPU_TIME",   L"USE_ALPHA",   L"USE_ONTOP",
+                              L"USE_SHOWTASK",  L"USE_CORVEL", L"USE_CPU_MON", L"USE_SMS_ALPHA",
+                              L"USE_CLIPBOARD", L"CPU_COL1",   L"CPU_COL2"};
     for (const wchar_t* bad : {L"abc", L"", L"99", L"-1", L"99999999999"}) {
         SCOPED_TRACE(Narrow(bad));
         for (const wchar_t* name : names) WriteSetting(name, bad);

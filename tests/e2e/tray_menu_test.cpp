@@ -45,9 +45,8 @@ TEST_F(TrayMenu, TaskbarCreatedBringsTheIconBack) {
     ASSERT_NE(main, nullptr);
     tray_->Clear();
     SendMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    ASSERT_TRUE(tray_->WaitForEvent([&](const TrayEvent& e) {
-        return e.Op == NIM_ADD && e.Owner == main;
-    }));
+    ASSERT_TRUE(tray_->WaitForEvent(
+        [&](const TrayEvent& e) { return e.Op == NIM_ADD && e.Owner == main; }));
     auto add = tray_->EventsOf(main, NIM_ADD).front();
     EXPECT_EQ(add.Tip.substr(0, 10), L"ウィンドウ透過ツール");
     EXPECT_TRUE(add.Icon.has_value());

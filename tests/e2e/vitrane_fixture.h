@@ -11,7 +11,7 @@
 namespace e2e {
 
 class VitraneTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ClearSettings();
         tray_ = std::make_unique<FakeTray>();

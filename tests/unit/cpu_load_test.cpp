@@ -44,10 +44,10 @@ TEST(CpuLoad, FirstCallGivesProcessorCountThenLoads) {
         uint64_t idleDelta;  // over one second
         int32_t want;
     } cases[] = {
-        {1, kSecond, 0},          {1, 0, 100},          {1, kSecond / 4, 75},
-        {2, 2 * kSecond, 0},      {2, 0, 100},          {2, kSecond, 50},
-        {8, 8 * kSecond, 0},      {8, 4 * kSecond, 50}, {8, 7 * kSecond, 12},  // 12.5, half to even
-        {2, 3 * kSecond, 0},      // more idle than capacity: clamped
+        {1, kSecond, 0},     {1, 0, 100},          {1, kSecond / 4, 75},
+        {2, 2 * kSecond, 0}, {2, 0, 100},          {2, kSecond, 50},
+        {8, 8 * kSecond, 0}, {8, 4 * kSecond, 50}, {8, 7 * kSecond, 12},  // 12.5, half to even
+        {2, 3 * kSecond, 0},  // more idle than capacity: clamped
     };
     for (const auto& c : cases) {
         FakeCounters f;
@@ -77,8 +77,8 @@ TEST(CpuLoad, NoElapsedTimeRepeatsThePreviousResult) {
     FakeCounters f;
     f.processors = 1;
     uint64_t t = 5 * kSecond;
-    f.samples = {{t, 0}, {t + kSecond, kSecond / 10}, {t + kSecond, kSecond / 10},
-                 {t, kSecond / 10}};
+    f.samples = {
+        {t, 0}, {t + kSecond, kSecond / 10}, {t + kSecond, kSecond / 10}, {t, kSecond / 10}};
     CpuLoadMeter m;
     m.GetCpuLoad(f);
     EXPECT_EQ(m.GetCpuLoad(f), 90);
@@ -91,9 +91,9 @@ TEST(CpuLoad, FailedQueryReturnsZeroAndKeepsTheSample) {
     f.processors = 1;
     uint64_t t = 5 * kSecond;
     f.samples = {{t, 0},
-                 {std::nullopt, std::nullopt},        // time query fails
-                 {t + kSecond, std::nullopt},         // idle query fails
-                 {t + 2 * kSecond, kSecond}};         // measured from the first sample
+                 {std::nullopt, std::nullopt},  // time query fails
+                 {t + kSecond, std::nullopt},   // idle query fails
+                 {t + 2 * kSecond, kSecond}};   // measured from the first sample
     CpuLoadMeter m;
     EXPECT_EQ(m.GetCpuLoad(f), 1);
     EXPECT_EQ(m.GetCpuLoad(f), 0);
@@ -112,7 +112,7 @@ TEST(CpuLoad, FailedProcessorQueryLeavesItAFirstCall) {
 }
 
 TEST(CpuLoad, LoadPercentRoundsHalfToEven) {
-    EXPECT_EQ(LoadPercent(5, 200, 1), 98);   // 97.5 -> 98
-    EXPECT_EQ(LoadPercent(7, 200, 1), 96);   // 96.5 -> 96
+    EXPECT_EQ(LoadPercent(5, 200, 1), 98);  // 97.5 -> 98
+    EXPECT_EQ(LoadPercent(7, 200, 1), 96);  // 96.5 -> 96
     EXPECT_EQ(LoadPercent(0, 0, 1), std::nullopt);
 }

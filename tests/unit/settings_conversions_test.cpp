@@ -41,10 +41,11 @@ TEST(Colour, ReadsHexInPlatformOrderAndRefusesOthers) {
         const wchar_t* text;
         std::optional<uint32_t> want;
     } cases[] = {
-        {L"00FF00", 0x00FF00u}, {L"000000", 0u},         {L"0000FF", 0xFFu},
-        {L"ff", 0xFFu},         {L"c0c0c0", 0xC0C0C0u},  {L"FFFFFF", 0xFFFFFFu},
-        {L"1000000", std::nullopt},                     {L"", std::nullopt},
-        {L"zz", std::nullopt},  {L"FFFFFFFF", std::nullopt},
+        {L"00FF00", 0x00FF00u},     {L"000000", 0u},
+        {L"0000FF", 0xFFu},         {L"ff", 0xFFu},
+        {L"c0c0c0", 0xC0C0C0u},     {L"FFFFFF", 0xFFFFFFu},
+        {L"1000000", std::nullopt}, {L"", std::nullopt},
+        {L"zz", std::nullopt},      {L"FFFFFFFF", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ColourFromText(c.text), c.want) << "text: [" << c.text << "]";

@@ -51,8 +51,8 @@ TEST(StartupSettings, StoredValuesAreUsed) {
 TEST(StartupSettings, UnusableValuesFallBackToEachKeysDefault) {
     for (const wchar_t* bad : {L"abc", L"", L"99", L"-1", L"99999999999", L"0"}) {
         MemoryStore store;
-        for (Key k : {Key::UseAlpha, Key::UseOnTop, Key::Alpha, Key::CpuTime, Key::UseCpuMon,
-                      Key::CpuCol1})
+        for (Key k :
+             {Key::UseAlpha, Key::UseOnTop, Key::Alpha, Key::CpuTime, Key::UseCpuMon, Key::CpuCol1})
             store.Write(k, bad);
         StartupSettings s = LoadStartupSettings(store);
         std::wstring text = bad;
@@ -86,9 +86,9 @@ TEST(Readers, GiveNothingForUnusableText) {
 }
 
 TEST(KeysTable, NamesAndDefaultsInDialogOrder) {
-    const wchar_t* names[] = {L"USE_ALPHA", L"USE_ONTOP",   L"USE_SHOWTASK", L"USE_CORVEL",
-                              L"ALPHA",     L"USE_SMS_ALPHA", L"USE_CPU_MON", L"USE_CLIPBOARD",
-                              L"CLIP_TEXT", L"CPU_TIME",    L"CPU_COL1",     L"CPU_COL2"};
+    const wchar_t* names[] = {L"USE_ALPHA", L"USE_ONTOP",     L"USE_SHOWTASK", L"USE_CORVEL",
+                              L"ALPHA",     L"USE_SMS_ALPHA", L"USE_CPU_MON",  L"USE_CLIPBOARD",
+                              L"CLIP_TEXT", L"CPU_TIME",      L"CPU_COL1",     L"CPU_COL2"};
     const wchar_t* defaults[] = {L"122", L"123", L"0", L"0",    L"4",      L"0",
                                  L"0",   L"0",   L"",  L"1000", L"00FF00", L"000000"};
     for (size_t i = 0; i < kKeys.size(); ++i) {

@@ -31,8 +31,9 @@ TEST(CutUtf16, KeepsSurrogatePairsWhole) {
 
 TEST(VersionResource, FindsTheFixedInfo) {
     // A VS_VERSIONINFO head: lengths, type, key, padding, then VS_FIXEDFILEINFO.
-    uint32_t blob[16] = {0x00340000, 0, 0, 0, 0, 0, 0, 0,
-                         0xFEEF04BD, 0x00010000, (1u << 16) | 40u, (3u << 16) | 9u, 0, 0, 0, 0};
+    uint32_t blob[16] = {
+        0x00340000,      0, 0, 0, 0, 0, 0, 0, 0xFEEF04BD, 0x00010000, (1u << 16) | 40u,
+        (3u << 16) | 9u, 0, 0, 0, 0};
     auto v = common::ParseVersionResource(blob, sizeof(blob));
     ASSERT_TRUE(v);
     EXPECT_EQ(v->Major, 1);
