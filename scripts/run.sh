@@ -29,7 +29,7 @@ if [[ -n ${XVFB_PID:-} ]]; then
         kill -0 "$vitrane" 2>/dev/null || break
         sleep 0.1
     done
-    mkdir -p "$state"
+    sleep 1  # let the window manager-less X server draw the tray window's frame
     import -display "$DISPLAY" -window root "$state/screenshot.png"
     echo "Vitrane is running; screenshot of the virtual display: $state/screenshot.png"
     echo "Press Ctrl+C to end it."
