@@ -6,6 +6,7 @@ set(E2E_SUITES
     CorvelTray
     CorvelEnding
     CorvelFrames
+    CorvelHandover
     Startup
     TrayMenu
 )
