@@ -20,3 +20,9 @@ target_include_directories(form_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e ${CM
 target_link_libraries(form_tests PRIVATE vitrane_win gtest_main psapi)
 set_target_properties(form_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 include(cmake/Corvel.cmake OPTIONAL)
+
+# A slow-starting stand-in for Corvel.exe that records how it was started.
+add_executable(corvel_stand_in WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/stand_in/corvel_stand_in.cpp)
+target_link_options(corvel_stand_in PRIVATE -municode)
+set_target_properties(corvel_stand_in PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_dependencies(e2e_tests corvel_stand_in)

@@ -15,6 +15,8 @@ set(LOGIC_SOURCES
     src/core/version_text.cpp
     src/clip/clip_entries.cpp
     src/effects/alpha_rate.cpp
+    src/effects/smooth_alpha.cpp
+    src/effects/companion_launch.cpp
 )
 
 # Companion logic: platform-free as well, and kept apart (Corvel links nothing of Vitrane).
@@ -38,6 +40,11 @@ set(VITRANE_WIN_SOURCES
     src/core/tray_icon.cpp
     src/core/single_instance.cpp
     src/core/version_resource.cpp
+    src/effects/window_effects.cpp
+    src/effects/companion_starter.cpp
+    src/effects/hotkey_poller.cpp
+    src/effects/frm_cnt.cpp
+    src/effects/smooth_fade.cpp
 )
 
 set(CORVEL_WIN_SOURCES

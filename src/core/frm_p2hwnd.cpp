@@ -99,7 +99,15 @@ void FrmP2hWnd::SetClipMenu() {
     menu_.SetClipItems(clip::ClipEntries(store_.Read(settings::Key::ClipText)));
 }
 
-void FrmP2hWnd::Timer1_Timer() {}
+void FrmP2hWnd::Timer1_Timer() {
+    hotkeys_.Poll(HotkeySettings, AlphaIndex);
+    sms_.Step(SmsMode);
+}
+
+void FrmP2hWnd::SetSmsMode(int32_t mode) {
+    SmsMode = mode;
+    if (mode == -1) sms_.Abandon();
+}
 
 void FrmP2hWnd::Timer2_Timer() {}
 

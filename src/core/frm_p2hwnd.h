@@ -15,6 +15,8 @@
 #include "core/popup_menu.h"
 #include "core/tray_icon.h"
 #include "cpumon/cpu_load.h"
+#include "effects/hotkey_poller.h"
+#include "effects/smooth_fade.h"
 #include "settings/loaded_settings.h"
 #include "settings/settings_store.h"
 
@@ -37,6 +39,8 @@ public:
     settings::HotkeySettings HotkeySettings;
     int32_t AlphaIndex = 4;
     int32_t SmsMode = -1;
+    // Switching the gesture off mid-gesture also takes its indicator away.
+    void SetSmsMode(int32_t mode);
     std::array<int32_t, 16> CpuHistory{};
     std::wstring VersionLabel;
 
@@ -88,6 +92,8 @@ private:
     int32_t timer2Interval_ = 1000;
     uint32_t cpuDraw_ = 0x00FF00;
     uint32_t cpuBack_ = 0;
+    effects::HotkeyPoller hotkeys_;
+    effects::SmoothFade sms_;
 };
 
 }  // namespace core

@@ -9,7 +9,12 @@ set(E2E_SUITES
     CorvelHandover
     Startup
     TrayMenu
+    EffectsHotkeys
+    EffectsCompanion
+    EffectsFade
+    EffectsRate
 )
 set(FORM_SUITES
     MainFormMenu
+    EffectsIndicator
 )

@@ -1,0 +1,73 @@
+#include "effects/companion_starter.h"
+
+#include <string>
+
+#include "effects/window_effects.h"
+
+namespace effects {
+namespace {
+
+std::wstring OwnProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    while (true) {
+        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(path.size() * 2);  // cut short: a long path
+    }
+}
+
+HANDLE AsHandle(LaunchTracker::Process p) {
+    return reinterpret_cast<HANDLE>(p);
+}
+
+}  // namespace
+
+CompanionStarter::~CompanionStarter() {
+    for (auto p : launches_.Settle([](int32_t, LaunchTracker::Process) { return true; }))
+        CloseHandle(AsHandle(p));
+}
+
+void CompanionStarter::Settle() {
+    if (launches_.Empty()) return;
+    auto done = launches_.Settle([](int32_t window, LaunchTracker::Process p) {
+        if (WaitForSingleObject(AsHandle(p), 0) != WAIT_TIMEOUT) return true;
+        return FindWindowW(nullptr, CompanionCaption(window).c_str()) != nullptr;
+    });
+    for (auto p : done) CloseHandle(AsHandle(p));
+}
+
+void CompanionStarter::TrayStep(HWND target) {
+    int32_t handle = HandleValue(target);
+    HWND companion = FindWindowW(nullptr, CompanionCaption(handle).c_str());
+    if (ShiftHeld()) {
+        if (companion) PostMessageW(companion, kCompanionRelease, kReleaseWParam, kReleaseLParam);
+        return;
+    }
+    // Parked already, or its companion is still on its way.
+    if (companion || launches_.Starting(handle)) return;
+    Start(handle);
+}
+
+void CompanionStarter::Start(int32_t handle) {
+    // The program path goes in as the application name as well, so nothing
+    // but this file can be started whatever the folder is called.
+    std::wstring path = CompanionPath(OwnProgramPath());
+    std::wstring commandLine = CompanionCommandLine(path, handle);
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION pi{};
+    // A missing or broken Corvel.exe costs only this step.
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &si, &pi))
+        return;
+    CloseHandle(pi.hThread);
+    launches_.Launched(handle, reinterpret_cast<LaunchTracker::Process>(pi.hProcess));
+}
+
+}  // namespace effects

@@ -1,0 +1,110 @@
+#include "effects/frm_cnt.h"
+
+namespace effects {
+namespace {
+
+// The form and its oval at 96 DPI, in pixels (750 x 315 and 735 x 315 twips).
+constexpr int kFormWidth = 50, kFormHeight = 21;
+constexpr int kOvalWidth = 49, kOvalHeight = 21;
+constexpr int kLabelLeft = 12, kLabelTop = 4;
+constexpr int kFontPoints = 9;
+
+int ScreenDpi() {
+    common::window_dc screen(nullptr);
+    int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+    return dpi > 0 ? dpi : 96;
+}
+
+// The face is asked for by name; where it is missing, the Japanese character
+// set and fixed pitch let the font mapper take the nearest Japanese fixed font.
+HFONT IndicatorFont(int dpi) {
+    return CreateFontW(-MulDiv(kFontPoints, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                       SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
+}
+
+}  // namespace
+
+FrmCnt::~FrmCnt() {
+    // Before the font and brush go: the label must not outlive them.
+    if (hwnd()) DestroyWindow(hwnd());
+}
+
+int FrmCnt::Scale(int pixelsAt96) const {
+    return MulDiv(pixelsAt96, dpi_, 96);
+}
+
+bool FrmCnt::Show(int x, int y) {
+    RegisterClassOnce(kIndicatorClass, nullptr, nullptr,
+                      static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    dpi_ = ScreenDpi();
+    // Never activated: taking the focus from the window being faded would
+    // also make the system re-read the held button.
+    if (!Create(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kIndicatorClass, L"Form1",
+                WS_POPUP, x, y, Scale(kFormWidth), Scale(kFormHeight), nullptr, nullptr))
+        return false;
+    Form_Load();
+    return true;
+}
+
+void FrmCnt::Form_Load() {
+    font_.reset(IndicatorFont(dpi_));
+    ovalBrush_.reset(CreateSolidBrush(kIndicatorOval));
+    CreateLabel();
+    SetWindowLongW(hwnd(), GWL_EXSTYLE, GetWindowLongW(hwnd(), GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(hwnd(), kIndicatorKey, 255, LWA_COLORKEY);
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+}
+
+void FrmCnt::CreateLabel() {
+    caption_ = L"100%";
+    SIZE text{Scale(24), Scale(12)};
+    {
+        common::window_dc dc(hwnd());
+        common::scoped_select font(dc.get(), font_.get());
+        GetTextExtentPoint32W(dc.get(), caption_.c_str(), static_cast<int>(caption_.size()), &text);
+    }
+    label_ = CreateWindowExW(0, L"STATIC", caption_.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT,
+                             Scale(kLabelLeft), Scale(kLabelTop), text.cx, text.cy, hwnd(), nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+}
+
+void FrmCnt::SetCaption(const std::wstring& text) {
+    // Only a change is drawn: the gesture sets it on every tick.
+    if (text == caption_) return;
+    caption_ = text;
+    SetWindowTextW(label_, caption_.c_str());
+}
+
+void FrmCnt::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd(), &ps);
+    {
+        common::scoped_select brush(dc, ovalBrush_.get());
+        common::scoped_select pen(dc, GetStockObject(BLACK_PEN));
+        Ellipse(dc, 0, 0, Scale(kOvalWidth), Scale(kOvalHeight));
+    }
+    EndPaint(hwnd(), &ps);
+}
+
+LRESULT FrmCnt::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_CTLCOLORSTATIC: {
+            // The label lies wholly inside the oval: its box is the oval's colour.
+            HDC dc = reinterpret_cast<HDC>(wp);
+            SetBkColor(dc, kIndicatorOval);
+            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+            return reinterpret_cast<LRESULT>(ovalBrush_.get());
+        }
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;
+    }
+    return Default(msg, wp, lp);
+}
+
+}  // namespace effects

@@ -1,0 +1,20 @@
+// Steps 1 to 4 of every tick: each configured key that is down applies its
+// effect to the window under the cursor, found afresh for every step.
+#pragma once
+
+#include <cstdint>
+
+#include "effects/companion_starter.h"
+#include "settings/loaded_settings.h"
+
+namespace effects {
+
+class HotkeyPoller {
+  public:
+    void Poll(const settings::HotkeySettings& keys, int32_t alphaIndex);
+
+  private:
+    CompanionStarter companions_;
+};
+
+}  // namespace effects

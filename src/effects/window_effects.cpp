@@ -1,0 +1,70 @@
+#include "effects/window_effects.h"
+
+#include "effects/alpha_rate.h"
+
+namespace effects {
+namespace {
+
+LONG ExStyle(HWND hwnd) {
+    return GetWindowLongW(hwnd, GWL_EXSTYLE);
+}
+void SetExStyle(HWND hwnd, LONG style) {
+    SetWindowLongW(hwnd, GWL_EXSTYLE, style);
+}
+
+}  // namespace
+
+bool HotkeyDown(int32_t vk) {
+    return vk != 0 && GetAsyncKeyState(vk) < 0;
+}
+
+bool ShiftHeld() {
+    return GetAsyncKeyState(VK_SHIFT) < 0;
+}
+
+HWND TargetUnderCursor() {
+    POINT p{};
+    GetCursorPos(&p);
+    return WindowFromPoint(p);
+}
+
+bool IsChildWindow(HWND hwnd) {
+    return (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) != 0;
+}
+
+int32_t HandleValue(HWND hwnd) {
+    return static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd));
+}
+
+void Transparency(HWND target, bool shift, int32_t alphaIndex) {
+    if (!shift) {
+        SetExStyle(target, ExStyle(target) | WS_EX_LAYERED);
+        SetLayeredWindowAttributes(target, 0, static_cast<BYTE>(AlphaFromIndex(alphaIndex)),
+                                   LWA_ALPHA);
+    } else if ((ExStyle(target) & WS_EX_LAYERED) == WS_EX_LAYERED) {
+        // Clearing the bit alone makes the window opaque; its alpha is kept
+        // for the next time it is layered.
+        SetExStyle(target, ExStyle(target) & ~WS_EX_LAYERED);
+    }
+}
+
+void AlwaysOnTop(HWND target, bool shift) {
+    SetWindowPos(target, shift ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+}
+
+void TaskbarButton(HWND target, bool shift) {
+    ShowWindow(target, SW_HIDE);
+    if (!shift) {
+        if ((ExStyle(target) & WS_EX_TOOLWINDOW) == WS_EX_TOOLWINDOW)
+            SetExStyle(target, ExStyle(target) & ~WS_EX_TOOLWINDOW);
+        SetExStyle(target, ExStyle(target) | WS_EX_APPWINDOW);
+    } else {
+        SetExStyle(target, ExStyle(target) | WS_EX_TOOLWINDOW);
+        if ((ExStyle(target) & WS_EX_APPWINDOW) == WS_EX_APPWINDOW)
+            SetExStyle(target, ExStyle(target) & ~WS_EX_APPWINDOW);
+    }
+    ShowWindow(target, SW_SHOW);
+}
+
+}  // namespace effects

@@ -1,0 +1,29 @@
+// The hotkeys' window effects on the window under the cursor, each with its
+// undo form (Shift held), and the queries the polling takes them from.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace effects {
+
+// A configured key is down; code 0 (no key) queries nothing.
+bool HotkeyDown(int32_t vk);
+bool ShiftHeld();
+// The window at the cursor, as the platform hit-tests it (a control, too).
+HWND TargetUnderCursor();
+bool IsChildWindow(HWND hwnd);
+// The 32-bit value a handle is written as: the low half, sign-extended as
+// the platform extends it on 64-bit Windows.
+int32_t HandleValue(HWND hwnd);
+
+// Layered at the alpha of the rate; with Shift only the layered bit goes.
+void Transparency(HWND target, bool shift, int32_t alphaIndex);
+// Into the topmost band, or back to the normal one with Shift.
+void AlwaysOnTop(HWND target, bool shift);
+// Gives (or with Shift takes) the taskbar button; hidden and shown again
+// either way, since the taskbar only looks at a window as it is shown.
+void TaskbarButton(HWND target, bool shift);
+
+}  // namespace effects

@@ -1,0 +1,184 @@
+// The tray key: one companion per window, started from Vitrane's own folder
+// with a quoted path, released again with Shift.
+#include <shlobj.h>
+
+#include "corvel_fixture.h"
+#include "effects_fixture.h"
+
+namespace e2e {
+namespace {
+
+constexpr WORD kTray = VK_F9;
+
+class EffectsCompanion : public EffectsTest {
+  protected:
+    void TearDown() override {
+        EndCompanions();
+        EffectsTest::TearDown();
+        if (!folder_.empty()) {
+            for (const wchar_t* file : {L"Vitrane.exe", L"Corvel.exe", L"starts.txt"})
+                DeleteFileW((folder_ + file).c_str());
+            RemoveDirectoryW(folder_.c_str());
+        }
+    }
+
+    // A fresh folder with a copy of Vitrane.exe and, as its Corvel.exe, a copy
+    // of `corvel` if one is given; Vitrane started from it.
+    HWND StartCopy(const std::wstring& folderName, const std::wstring& corvel) {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        folder_ = std::wstring(temp) + folderName + L"\\";
+        CreateDirectoryW(folder_.c_str(), nullptr);
+        DeleteFileW((folder_ + L"starts.txt").c_str());
+        CopyFileW(ProgramPath(L"Vitrane.exe").c_str(), (folder_ + L"Vitrane.exe").c_str(), FALSE);
+        if (!corvel.empty()) CopyFileW(corvel.c_str(), (folder_ + L"Corvel.exe").c_str(), FALSE);
+        WriteSetting(L"USE_CORVEL", std::to_wstring(kTray));
+        vitrane_ = Process::Start(folder_ + L"Vitrane.exe");
+        EXPECT_TRUE(tray_->WaitForEvent([&](const TrayEvent& e) {
+            return e.Op == NIM_ADD && ClassOf(e.Owner) == kVitraneClass;
+        }));
+        return main_ = FindWindowOf(vitrane_.Pid(), kVitraneClass);
+    }
+
+    // Ends the companions Vitrane started (they are this test's doing).
+    void EndCompanions() {
+        std::vector<DWORD> pids;
+        for (HWND w : CompanionWindows()) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            pids.push_back(pid);
+        }
+        // Those still starting up have no window yet.
+        if (vitrane_.Valid()) {
+            HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+            PROCESSENTRY32W pe{};
+            pe.dwSize = sizeof(pe);
+            for (BOOL ok = Process32FirstW(snap, &pe); ok; ok = Process32NextW(snap, &pe))
+                if (pe.th32ParentProcessID == vitrane_.Pid()) pids.push_back(pe.th32ProcessID);
+            CloseHandle(snap);
+        }
+        for (DWORD pid : pids) {
+            if (HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+                TerminateProcess(p, 0);
+                WaitForSingleObject(p, 5000);
+                CloseHandle(p);
+            }
+        }
+    }
+
+    static std::vector<HWND> CompanionWindows() {
+        std::vector<HWND> found;
+        EnumWindows(
+            [](HWND w, LPARAM lp) {
+                if (ClassOf(w) == kCorvelClass)
+                    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+        return found;
+    }
+
+    // The stand-in beside this driver.
+    static std::wstring StandIn() {
+        wchar_t self[MAX_PATH * 2];
+        DWORD n = GetModuleFileNameW(nullptr, self, MAX_PATH * 2);
+        std::wstring path(self, n);
+        return path.substr(0, path.find_last_of(L'\\') + 1) + L"corvel_stand_in.exe";
+    }
+
+    // The command lines the stand-in was started with, one per start.
+    std::vector<std::wstring> Starts() const {
+        std::vector<std::wstring> lines;
+        HANDLE f =
+            CreateFileW((folder_ + L"starts.txt").c_str(), GENERIC_READ,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (f == INVALID_HANDLE_VALUE) return lines;
+        std::wstring text(GetFileSize(f, nullptr) / sizeof(wchar_t), L'\0');
+        DWORD read = 0;
+        ReadFile(f, text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &read, nullptr);
+        CloseHandle(f);
+        for (size_t start = 0, end; (end = text.find(L'\n', start)) != std::wstring::npos;
+             start = end + 1)
+            lines.push_back(text.substr(start, end - start));
+        return lines;
+    }
+
+    HWND CompanionOf(const EffectsTarget& target) const {
+        return FindWindowW(nullptr, (L"Corvel-" + target.HandleText()).c_str());
+    }
+
+    std::wstring folder_;
+};
+
+TEST_F(EffectsCompanion, HeldTrayKeyStartsExactlyOneCompanion) {
+    ASSERT_NE(StartWith({{L"USE_CORVEL", std::to_wstring(kTray)}}), nullptr);
+    EffectsTarget target(0, L"parked by key");
+    // Held for a second after the companion shows: every tick looks again.
+    Hold(
+        target.Free(), kTray, false, [&] { return false; }, 1000);
+    ASSERT_TRUE(WaitFor([&] { return CompanionOf(target) != nullptr; }));
+    PumpFor(500);
+    EXPECT_EQ(ChildProcesses(vitrane_.Pid(), L"Corvel.exe"), 1);
+    EXPECT_EQ(CompanionWindows().size(), 1u);
+    HWND corvel = CompanionOf(target);
+    // The caption is the handle Corvel read from its command line.
+    EXPECT_EQ(WindowText(corvel), L"Corvel-" + target.HandleText());
+    EXPECT_EQ(tray_->EventsOf(corvel, NIM_ADD).size(), 1u);
+
+    // Pressed again while it runs: nothing new.
+    HoldFor(target.Free(), kTray, false, 300);
+    EXPECT_EQ(ChildProcesses(vitrane_.Pid(), L"Corvel.exe"), 1);
+
+    // Shift + tray key: the release message; Corvel gives the window back and ends.
+    DWORD pid = 0;
+    GetWindowThreadProcessId(corvel, &pid);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    ASSERT_NE(process, nullptr);
+    EXPECT_TRUE(Hold(target.Free(), kTray, true,
+                     [&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }));
+    CloseHandle(process);
+    EXPECT_TRUE(IsWindowVisible(target.Hwnd()));
+    EXPECT_TRUE(vitrane_.Running());
+    EndCompanions();
+}
+
+TEST_F(EffectsCompanion, ShiftWithoutCompanionStartsNothing) {
+    ASSERT_NE(StartWith({{L"USE_CORVEL", std::to_wstring(kTray)}}), nullptr);
+    EffectsTarget target;
+    HoldFor(target.Free(), kTray, true, 500);
+    PumpFor(500);
+    EXPECT_EQ(ChildProcesses(vitrane_.Pid(), L"Corvel.exe"), 0);
+    EXPECT_EQ(CompanionOf(target), nullptr);
+}
+
+// A companion that takes long to show its caption is started once all the
+// same, from the program's own folder (blanks in its name) with the path quoted.
+TEST_F(EffectsCompanion, SlowCompanionIsStartedOnceWithAQuotedPath) {
+    ASSERT_NE(StartCopy(L"vitrane e2e stand-in", StandIn()), nullptr);
+    EffectsTarget target;
+    HoldFor(target.Free(), kTray, false, 1000);
+    EXPECT_TRUE(WaitFor([&] { return CompanionOf(target) != nullptr; }));
+    HoldFor(target.Free(), kTray, false, 300);
+    EXPECT_EQ(Starts(),
+              std::vector<std::wstring>{L"\"" + folder_ + L"Corvel.exe\" " + target.HandleText()});
+}
+
+TEST_F(EffectsCompanion, FolderWithBlanksStillStartsTheRealCorvel) {
+    ASSERT_NE(StartCopy(L"vitrane e2e real", ProgramPath(L"Corvel.exe")), nullptr);
+    EffectsTarget target;
+    EXPECT_TRUE(Hold(target.Free(), kTray, false, [&] { return CompanionOf(target) != nullptr; }))
+        << "Corvel did not take the handle from its command line";
+}
+
+TEST_F(EffectsCompanion, MissingCompanionCostsOnlyThatStep) {
+    ASSERT_NE(StartCopy(L"vitrane-e2e-alone", L""), nullptr);
+    EffectsTarget target;
+    HoldFor(target.Free(), kTray, false, 500);
+    EXPECT_TRUE(vitrane_.Running());
+    EXPECT_TRUE(Hold(target.Free(), VK_F11, false, [&] {
+        return LayeredAlpha(target.Hwnd()) == 128;
+    })) << "polling goes on";
+}
+
+}  // namespace
+}  // namespace e2e

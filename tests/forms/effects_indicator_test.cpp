@@ -1,0 +1,101 @@
+// The fade indicator built in this process: its form, and what switching the
+// gesture off while one runs does to it.
+#include "form_fixture.h"
+
+namespace forms {
+namespace {
+
+class EffectsIndicator : public MainFormTest {
+  protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        target_ =
+            CreateWindowExW(0, L"STATIC", L"target", WS_POPUP | WS_VISIBLE | SS_WHITERECT, 300, 300,
+                            300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        e2e::PumpFor(100);
+    }
+    void TearDown() override {
+        e2e::MouseButton(MOUSEEVENTF_MIDDLEUP);
+        e2e::PumpFor(50);
+        form_.reset();
+        DestroyWindow(target_);
+    }
+    static HWND Indicator() { return FindWindowW(L"Vitrane.frmCnt", nullptr); }
+
+    // Middle button down at (x, y) until the indicator shows.
+    HWND Press(int x, int y) {
+        e2e::MoveCursor(x, y);
+        e2e::PumpFor(50);
+        e2e::MouseButton(MOUSEEVENTF_MIDDLEDOWN);
+        e2e::WaitFor([] { return Indicator() != nullptr; }, 5000);
+        return Indicator();
+    }
+
+    HWND target_ = nullptr;
+};
+
+TEST_F(EffectsIndicator, OvalFormAtTheStartPoint) {
+    store_.Write(settings::Key::UseSmsAlpha, L"1");
+    auto& form = Load();
+    HWND indicator = Press(400, 350);
+    ASSERT_NE(indicator, nullptr);
+    EXPECT_EQ(form.SmsMode, 1);
+
+    int dpi = 96;
+    {
+        HDC screen = GetDC(nullptr);
+        dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+    }
+    RECT r{};
+    GetWindowRect(indicator, &r);
+    EXPECT_EQ(r.left, 380);
+    EXPECT_EQ(r.top, 340);
+    EXPECT_EQ(r.right - r.left, MulDiv(50, dpi, 96));
+    EXPECT_EQ(r.bottom - r.top, MulDiv(21, dpi, 96));
+    EXPECT_EQ(GetWindowLongW(indicator, GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_BORDER),
+              static_cast<LONG>(WS_POPUP));
+    EXPECT_NE(GetForegroundWindow(), indicator) << "the indicator never takes the focus";
+
+    HWND label = FindWindowExW(indicator, nullptr, L"Static", nullptr);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(e2e::WindowText(label), L"100%");
+    auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr);
+    LOGFONTW lf{};
+    GetObjectW(font, sizeof(lf), &lf);
+    EXPECT_EQ(lf.lfHeight, -MulDiv(9, dpi, 72));
+    EXPECT_EQ(lf.lfWeight, FW_NORMAL);
+    // Whatever face stands in for it, it is a Japanese one.
+    HDC dc = GetDC(label);
+    HGDIOBJ old = SelectObject(dc, font);
+    EXPECT_EQ(GetTextCharset(dc), SHIFTJIS_CHARSET);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+
+    e2e::MoveCursor(400, 350 + 54);
+    EXPECT_TRUE(e2e::WaitFor([&] { return e2e::WindowText(label) == L"073%"; }, 5000));
+    e2e::MouseButton(MOUSEEVENTF_MIDDLEUP);
+    EXPECT_TRUE(e2e::WaitFor([] { return Indicator() == nullptr; }, 5000));
+    EXPECT_EQ(form.SmsMode, 0);
+}
+
+TEST_F(EffectsIndicator, SwitchingTheGestureOffRemovesTheIndicator) {
+    store_.Write(settings::Key::UseSmsAlpha, L"1");
+    auto& form = Load();
+    ASSERT_NE(Press(400, 350), nullptr);
+    form.SetSmsMode(-1);
+    EXPECT_EQ(Indicator(), nullptr);
+    EXPECT_EQ(form.SmsMode, -1);
+    e2e::MoveCursor(400, 450);
+    e2e::PumpFor(200);
+    EXPECT_EQ(Indicator(), nullptr) << "the button still held starts nothing";
+    e2e::MouseButton(MOUSEEVENTF_MIDDLEUP);
+    e2e::PumpFor(100);
+
+    form.SetSmsMode(0);
+    EXPECT_NE(Press(400, 350), nullptr) << "armed again, the next press starts a gesture";
+}
+
+}  // namespace
+}  // namespace forms
