@@ -15,6 +15,7 @@
 #include "core/popup_menu.h"
 #include "core/tray_icon.h"
 #include "cpumon/cpu_load.h"
+#include "cpumon/graph_icon.h"
 #include "effects/hotkey_poller.h"
 #include "effects/smooth_fade.h"
 #include "settings/loaded_settings.h"
@@ -64,6 +65,12 @@ public:
     uint32_t CpuDrawColour() const { return cpuDraw_; }
     uint32_t CpuBackColour() const { return cpuBack_; }
 
+    // The graph's colours (colour numbers), used from the next tick on.
+    void SetCpuColours(uint32_t draw, uint32_t back);
+    // The static icon back in the tray in place of the graph (the graph is
+    // switched off); the last graph icon is freed.
+    void ShowStaticTrayIcon();
+
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -92,6 +99,9 @@ private:
     int32_t timer2Interval_ = 1000;
     uint32_t cpuDraw_ = 0x00FF00;
     uint32_t cpuBack_ = 0;
+    cpumon::GraphIconMaker graphIcons_;
+    common::unique_hicon graphIcon_;  // the graph the shell shows, kept until replaced
+    bool inputBoxOpen_ = false;
     effects::HotkeyPoller hotkeys_;
     effects::SmoothFade sms_;
 };

@@ -13,8 +13,11 @@ set(E2E_SUITES
     EffectsCompanion
     EffectsFade
     EffectsRate
+    CpuGraphTray
+    ClipTexts
 )
 set(FORM_SUITES
     MainFormMenu
     EffectsIndicator
+    MainFormGraphAndClip
 )
