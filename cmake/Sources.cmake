@@ -5,6 +5,7 @@
 set(COMMON_LOGIC_SOURCES
     src/common/file_version.cpp
     src/common/text.cpp
+    src/common/twips.cpp
 )
 
 set(LOGIC_SOURCES
@@ -12,10 +13,12 @@ set(LOGIC_SOURCES
     src/settings/key_table.cpp
     src/settings/loaded_settings.cpp
     src/cpumon/cpu_load.cpp
-    src/cpumon/cpu_graph.cpp
     src/core/version_text.cpp
     src/clip/clip_entries.cpp
     src/effects/alpha_rate.cpp
+    src/settings/options_layout.cpp
+    src/settings/options_values.cpp
+    src/core/version_fade.cpp
     src/effects/smooth_alpha.cpp
     src/effects/companion_launch.cpp
 )
@@ -35,10 +38,10 @@ set(COMPANION_LOGIC_SOURCES
 # Vitrane's Win32 side, everything but WinMain (the in-process form tests link it too).
 set(VITRANE_WIN_SOURCES
     src/settings/registry_store.cpp
+    src/settings/frm_options.cpp
+    src/common/dpi.cpp
+    src/core/version_dialog.cpp
     src/cpumon/system_cpu_counters.cpp
-    src/cpumon/graph_icon.cpp
-    src/clip/clipboard.cpp
-    src/clip/input_box.cpp
     src/core/frm_p2hwnd.cpp
     src/core/popup_menu.cpp
     src/core/tray_icon.cpp

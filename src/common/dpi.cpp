@@ -40,8 +40,7 @@ SIZE WindowSizeForClient(int clientW, int clientH, DWORD style, DWORD exStyle, i
 
 void PlaceChild(HWND child, const TwipsRect& r, int dpi) {
     PixelRect p = TwipsToPixels(r, dpi);
-    SetWindowPos(child, nullptr, p.Left, p.Top, p.Width, p.Height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(child, nullptr, p.Left, p.Top, p.Width, p.Height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HFONT CreateDialogFont(int dpi) {

@@ -14,12 +14,16 @@
 #include "common/window_class.h"
 #include "core/popup_menu.h"
 #include "core/tray_icon.h"
+#include "core/version_dialog.h"
 #include "cpumon/cpu_load.h"
-#include "cpumon/graph_icon.h"
 #include "effects/hotkey_poller.h"
 #include "effects/smooth_fade.h"
 #include "settings/loaded_settings.h"
 #include "settings/settings_store.h"
+
+namespace settings {
+class FrmOptions;
+}
 
 namespace core {
 
@@ -53,12 +57,15 @@ public:
     void mnuAdd_Click();
     void mnuOption_Click();
     void mnuVer_Click();
+    void cmdOK_Click();  // the version dialog's OK
     void mnuEnd_Click();
     void SetClipMenu();
 
     // For tests and the other forms.
     PopupMenu& Menu() { return menu_; }
     TrayIcon* Tray() { return tray_.get(); }
+    // The options dialog while it is open, else null.
+    settings::FrmOptions* OptionsDialog() const { return options_; }
     bool Timer1Enabled() const { return timer1_; }
     bool Timer2Enabled() const { return timer2_; }
     int32_t Timer2Interval() const { return timer2Interval_; }
@@ -82,6 +89,8 @@ private:
     void SetTimer2Interval(int32_t ms);
     void AddTrayIcon();
     void OnTaskbarCreated();
+    void ApplyOptions();
+    void ResumePolling();
 
     settings::SettingsStore& store_;
     cpumon::CpuCounters& counters_;
@@ -99,11 +108,10 @@ private:
     int32_t timer2Interval_ = 1000;
     uint32_t cpuDraw_ = 0x00FF00;
     uint32_t cpuBack_ = 0;
-    cpumon::GraphIconMaker graphIcons_;
-    common::unique_hicon graphIcon_;  // the graph the shell shows, kept until replaced
-    bool inputBoxOpen_ = false;
     effects::HotkeyPoller hotkeys_;
     effects::SmoothFade sms_;
+    VersionDialog versionDialog_;
+    settings::FrmOptions* options_ = nullptr;  // owned by mnuOption_Click while open
 };
 
 }  // namespace core

@@ -9,15 +9,17 @@ set(E2E_SUITES
     CorvelHandover
     Startup
     TrayMenu
+    OptionsDialog
+    VersionDialog
     EffectsHotkeys
     EffectsCompanion
     EffectsFade
     EffectsRate
-    CpuGraphTray
-    ClipTexts
 )
 set(FORM_SUITES
     MainFormMenu
+    OptionsForm
+    OptionsApply
+    VersionForm
     EffectsIndicator
-    MainFormGraphAndClip
 )

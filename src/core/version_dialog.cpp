@@ -1,0 +1,149 @@
+#include "core/version_dialog.h"
+
+#include "common/dpi.h"
+#include "settings/options_layout.h"
+
+namespace core {
+namespace {
+
+constexpr int kClientWidth = 4080;  // twips
+constexpr int kClientHeight = 1410;
+
+struct Place {
+    int id;
+    const wchar_t* cls;
+    DWORD style;
+    common::TwipsRect twips;
+};
+
+constexpr Place kPlaces[] = {
+    {kVersionOK, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, {2640, 960, 1305, 345}},
+    {kVersionIcon, L"STATIC", SS_OWNERDRAW, {210, 180, 540, 540}},
+    {kVersionTitle, L"STATIC", SS_LEFT | SS_NOPREFIX, {900, 180, 3120, 180}},
+    {kVersionLabel, L"STATIC", SS_LEFT | SS_NOPREFIX, {2160, 480, 1785, 225}},
+    // Both strokes of the etched line, 60..4000 at 825 and 75..4000 at 840.
+    {kVersionLine, L"STATIC", SS_OWNERDRAW, {60, 825, 3940, 30}},
+    {kVersionCredit, L"STATIC", SS_OWNERDRAW, {120, 1020, 1755, 180}},
+};
+
+LRESULT CALLBACK OkButtonProc(HWND button, UINT msg, WPARAM wp, LPARAM lp) {
+    auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(button, GWLP_USERDATA));
+    // The form is no dialog: Enter and Esc press OK here themselves.
+    if (msg == WM_KEYDOWN && (wp == VK_RETURN || wp == VK_ESCAPE)) {
+        SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(kVersionOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+        return 0;
+    }
+    if (msg == WM_GETDLGCODE)
+        return CallWindowProcW(original, button, msg, wp, lp) | DLGC_WANTALLKEYS;
+    return CallWindowProcW(original, button, msg, wp, lp);
+}
+
+void Stroke(HDC dc, COLORREF colour, int x0, int x1, int y) {
+    RECT r{x0, y, x1, y + 1};
+    SetBkColor(dc, colour);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+}
+
+}  // namespace
+
+void VersionDialog::Create(HWND form, const std::wstring& versionText, HICON icon) {
+    if (GetDlgItem(form, kVersionOK)) return;
+    icon_ = icon;
+    HINSTANCE inst = GetModuleHandleW(nullptr);
+    for (const Place& p : kPlaces) {
+        const wchar_t* text = p.id == kVersionOK       ? L"OK"
+                              : p.id == kVersionTitle  ? kVersionTitleText
+                              : p.id == kVersionLabel  ? versionText.c_str()
+                              : p.id == kVersionCredit ? settings::kCredit.data()
+                                                       : L"";
+        HWND ctl =
+            CreateWindowExW(0, p.cls, text, WS_CHILD | WS_VISIBLE | p.style, 0, 0, 10, 10, form,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)), inst, nullptr);
+        if (ctl && p.id == kVersionOK) {
+            LONG_PTR old =
+                SetWindowLongPtrW(ctl, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OkButtonProc));
+            SetWindowLongPtrW(ctl, GWLP_USERDATA, old);
+        }
+    }
+}
+
+void VersionDialog::Layout(HWND form) {
+    int dpi = common::WindowDpi(form);
+    if (!font_ || fontDpi_ != dpi) {
+        font_.reset(common::CreateDialogFont(dpi));
+        fontDpi_ = dpi;
+    }
+    auto style = static_cast<DWORD>(GetWindowLongPtrW(form, GWL_STYLE));
+    auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(form, GWL_EXSTYLE));
+    SIZE outer =
+        common::WindowSizeForClient(common::TwipsToPixels(kClientWidth, dpi),
+                                    common::TwipsToPixels(kClientHeight, dpi), style, exStyle, dpi);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(form, nullptr, work.left + (work.right - work.left - outer.cx) / 2,
+                 work.top + (work.bottom - work.top - outer.cy) / 2, outer.cx, outer.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const Place& p : kPlaces) {
+        HWND ctl = GetDlgItem(form, p.id);
+        SendMessageW(ctl, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        common::PlaceChild(ctl, p.twips, dpi);
+    }
+    FitTitle(GetDlgItem(form, kVersionTitle), dpi);
+}
+
+void VersionDialog::FitTitle(HWND title, int dpi) {
+    // The title may run to the dialog's right edge; where even that is too
+    // narrow for the font in use, it gets a smaller font instead of being cut.
+    int room = common::TwipsToPixels(kClientWidth, dpi) - common::TwipsToPixels(900, dpi);
+    SIZE size{};
+    {
+        common::window_dc dc(title);
+        common::scoped_select font(dc.get(), font_.get());
+        GetTextExtentPoint32W(dc.get(), kVersionTitleText, lstrlenW(kVersionTitleText), &size);
+    }
+    RECT r{};
+    GetWindowRect(title, &r);
+    SetWindowPos(title, nullptr, 0, 0, room, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (size.cx <= room) return;
+    LOGFONTW lf{};
+    GetObjectW(font_.get(), sizeof(lf), &lf);
+    lf.lfHeight = MulDiv(lf.lfHeight, room, size.cx + 2);
+    titleFont_.reset(CreateFontIndirectW(&lf));
+    SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.get()), TRUE);
+}
+
+bool VersionDialog::Draw(const DRAWITEMSTRUCT& item) const {
+    HDC dc = item.hDC;
+    const RECT& r = item.rcItem;
+    switch (item.CtlID) {
+        case kVersionIcon:
+            FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+            DrawIconEx(dc, r.left, r.top, icon_, r.right - r.left, r.bottom - r.top, 0, nullptr,
+                       DI_NORMAL);
+            return true;
+        case kVersionLine: {
+            // Grey above white, the white one a pixel further right: an etched groove.
+            FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+            int dpi = common::WindowDpi(item.hwndItem);
+            int inset = common::TwipsToPixels(75, dpi) - common::TwipsToPixels(60, dpi);
+            Stroke(dc, RGB(128, 128, 128), r.left, r.right, r.top);
+            Stroke(dc, RGB(255, 255, 255), r.left + inset, r.right, r.top + 1);
+            return true;
+        }
+        case kVersionCredit: {
+            FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+            RECT text = r;
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+            common::scoped_select font(dc, font_.get());
+            DrawTextW(dc, settings::kCredit.data(), static_cast<int>(settings::kCredit.size()),
+                      &text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace core

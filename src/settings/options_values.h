@@ -1,0 +1,39 @@
+// What the options dialog shows, read from the store when it opens, and what
+// OK writes back. No <windows.h>: the form moves these to and from its controls.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "settings/key_table.h"
+#include "settings/settings_store.h"
+
+namespace settings {
+
+struct OptionsValues {
+    std::array<int, 4> KeyIndex{};  // selection of each hotkey list
+    std::optional<int> RateIndex;   // nothing: the rate list has no selection
+    bool Sms = false, Cpu = false, Clip = false;
+    std::wstring ClipText, CpuTime = L"1000", Col1Text = L"00FF00", Col2Text = L"000000";
+    uint32_t Shape1 = 0x00FF00, Shape2 = 0x000000;  // the samples' fill colours
+};
+
+// What Enter does in a colour field: the sample's new colour, or the one it
+// had when the text is no colour (the sample refuses values above FFFFFF).
+uint32_t ConfirmColour(const std::wstring& text, uint32_t sample);
+
+// The load steps: each control gets what the store holds, or keeps its
+// initial state when the stored text cannot be used.
+OptionsValues LoadOptionsValues(const SettingsStore& store, const std::vector<KeyEntry>& table);
+
+// OK: all twelve keys, in the store's key order, changed or not.
+void WriteOptionsValues(SettingsStore& store, const OptionsValues& v,
+                        const std::vector<KeyEntry>& table);
+
+// The rate written when the list has no selection.
+inline constexpr int kFallbackRateIndex = 4;
+
+}  // namespace settings

@@ -1,0 +1,179 @@
+// "<<<設定>>>" on the main form: the dialog runs modally with the polling
+// stopped, then every setting is read again and applied, whatever closed it.
+// The version dialog shown by the main form itself.
+#include <functional>
+
+#include "common/dpi.h"
+#include "form_fixture.h"
+#include "settings/frm_options.h"
+#include "settings/options_layout.h"
+
+namespace forms {
+namespace {
+
+using settings::Key;
+
+// Runs `act` from inside the dialog's own message loop, once it is open.
+std::function<void()> gWhileOpen;
+void CALLBACK RunWhileOpen(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    auto act = std::move(gWhileOpen);
+    if (act) act();
+}
+
+class OptionsApply : public MainFormTest {
+  protected:
+    // mnuOption_Click with `act` done to the open dialog; `act` must close it.
+    void Choose(std::function<void(settings::FrmOptions&)> act) {
+        auto& form = *form_;
+        gWhileOpen = [&form, act] {
+            ASSERT_NE(form.OptionsDialog(), nullptr);
+            act(*form.OptionsDialog());
+        };
+        SetTimer(nullptr, 0, 20, &RunWhileOpen);
+        form.mnuOption_Click();
+        EXPECT_EQ(form.OptionsDialog(), nullptr) << "released when it closes";
+    }
+    static void Press(settings::FrmOptions& d, int id) {
+        SendMessageW(d.Control(id), BM_CLICK, 0, 0);
+    }
+};
+
+TEST_F(OptionsApply, CancelWritesOnlyTheRateAndAppliesTheStore) {
+    auto& form = Load();
+    // Changed behind the program's back: the re-apply picks it up all the same.
+    store_.Write(Key::UseAlpha, L"65");
+    store_.Write(Key::UseCpuMon, L"1");
+    store_.Write(Key::CpuTime, L"250");
+    store_.Write(Key::CpuCol1, L"ff");
+    store_.Write(Key::UseClipboard, L"1");
+    store_.Write(Key::ClipText, L"one");
+    store_.Write(Key::UseSmsAlpha, L"1");
+    size_t before = store_.Writes().size();
+    bool pollingDuring = true;
+    Choose([&](settings::FrmOptions& d) {
+        pollingDuring = form.Timer1Enabled();
+        Press(d, settings::kCmdCancel);
+    });
+    EXPECT_FALSE(pollingDuring) << "no hotkey polling while the dialog is open";
+    EXPECT_TRUE(form.Timer1Enabled());
+    ASSERT_EQ(store_.Writes().size(), before + 1);
+    EXPECT_EQ(store_.Writes().back(), Key::Alpha);
+    EXPECT_EQ(store_.Read(Key::Alpha), L"4");
+    EXPECT_EQ(form.HotkeySettings.AlphaKey, 65);
+    EXPECT_TRUE(form.Timer2Enabled());
+    EXPECT_EQ(form.Timer2Interval(), 250);
+    EXPECT_EQ(form.CpuDrawColour(), 0x0000FFu);
+    EXPECT_TRUE(form.Menu().ClipVisible());
+    EXPECT_EQ(Texts(form.Menu().ClipMenu()),
+              (std::vector<std::wstring>{L"one", L"-", L"－－追加－－"}));
+    EXPECT_EQ(form.SmsMode, 0);
+}
+
+TEST_F(OptionsApply, OkAppliesWhatTheDialogStored) {
+    store_.Write(Key::UseCpuMon, L"1");
+    store_.Write(Key::UseSmsAlpha, L"1");
+    auto& form = Load();
+    HICON staticIcon = form.Tray()->Icon();
+    form.Timer2_Timer();  // the graph takes the icon over
+    Choose([&](settings::FrmOptions& d) {
+        SendMessageW(d.Control(settings::kCmbKey0), CB_SETCURSEL, 10, 0);  // F10
+        SendMessageW(d.Control(settings::kCmbAP), CB_SETCURSEL, 7, 0);
+        SendMessageW(d.Control(settings::kChkCPU), BM_SETCHECK, BST_UNCHECKED, 0);
+        SendMessageW(d.Control(settings::kChkSMS), BM_SETCHECK, BST_UNCHECKED, 0);
+        Press(d, settings::kCmdOK);
+    });
+    EXPECT_EQ(form.HotkeySettings.AlphaKey, 121);
+    EXPECT_EQ(form.AlphaIndex, 7);
+    auto rates = Items(form.Menu().RateMenu());
+    for (size_t i = 0; i < rates.size(); ++i) EXPECT_EQ(rates[i].Checked, i == 7) << i;
+    EXPECT_FALSE(form.Timer2Enabled());
+    EXPECT_EQ(form.Tray()->Icon(), staticIcon) << "the static icon is back";
+    EXPECT_EQ(form.SmsMode, -1);
+    // The dialog writes the twelve keys, the re-apply the rate once more.
+    auto w = store_.Writes();
+    ASSERT_GE(w.size(), 13u);
+    EXPECT_EQ(w.back(), Key::Alpha);
+    EXPECT_EQ(w[w.size() - 2], Key::CpuCol2);
+}
+
+TEST_F(OptionsApply, UnusableValuesLeaveTargetsOrSwitchOff) {
+    store_.Write(Key::UseCpuMon, L"1");
+    store_.Write(Key::UseClipboard, L"1");
+    store_.Write(Key::UseSmsAlpha, L"1");
+    store_.Write(Key::Alpha, L"6");
+    store_.Write(Key::CpuTime, L"300");
+    store_.Write(Key::CpuCol2, L"0000FF");
+    auto& form = Load();
+    for (auto [key, text] : {std::pair{Key::UseAlpha, L"x"},
+                             {Key::Alpha, L"9"},
+                             {Key::UseCpuMon, L"on"},
+                             {Key::UseClipboard, L""},
+                             {Key::UseSmsAlpha, L"?"},
+                             {Key::CpuTime, L"abc"},
+                             {Key::CpuCol1, L"zz"},
+                             {Key::CpuCol2, L"1000000"}})
+        store_.Write(key, text);
+    Choose([&](settings::FrmOptions& d) { Press(d, settings::kCmdCancel); });
+    EXPECT_EQ(form.HotkeySettings.AlphaKey, 122);
+    EXPECT_EQ(form.AlphaIndex, 6);
+    EXPECT_EQ(store_.Read(Key::Alpha), L"6") << "the rate in force is written back";
+    EXPECT_FALSE(form.Timer2Enabled());
+    EXPECT_FALSE(form.Menu().ClipVisible());
+    EXPECT_EQ(form.SmsMode, -1);
+    EXPECT_EQ(form.Timer2Interval(), 300);
+    EXPECT_EQ(form.CpuDrawColour(), 0x00FF00u);
+    EXPECT_EQ(form.CpuBackColour(), 0x0000FFu);
+}
+
+TEST_F(OptionsApply, ChoosingItAgainBringsTheOpenDialogForward) {
+    auto& form = Load();
+    int dialogs = 0;
+    Choose([&](settings::FrmOptions& d) {
+        form.mnuOption_Click();  // returns at once: one dialog at a time
+        for (HWND w = FindWindowW(settings::kOptionsClassName, nullptr); w;
+             w = FindWindowExW(nullptr, w, settings::kOptionsClassName, nullptr))
+            ++dialogs;
+        EXPECT_EQ(form.OptionsDialog(), &d);
+        Press(d, settings::kCmdCancel);
+    });
+    EXPECT_EQ(dialogs, 1);
+}
+
+class VersionForm : public MainFormTest {};
+
+TEST_F(VersionForm, FadesInWithThePollingOffAndOkHidesIt) {
+    auto& form = Load();
+    form.mnuVer_Click();
+    HWND w = form.hwnd();
+    EXPECT_TRUE(IsWindowVisible(w));
+    EXPECT_FALSE(form.Timer1Enabled());
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(w, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 200);
+    wchar_t buf[128] = L"";
+    GetWindowTextW(GetDlgItem(w, core::kVersionLabel), buf, 128);
+    EXPECT_EQ(std::wstring(buf), L"ﾊﾞｰｼﾞｮﾝ 1.40.00");
+    GetWindowTextW(GetDlgItem(w, core::kVersionTitle), buf, 128);
+    EXPECT_EQ(std::wstring(buf), L"ウィンドウ透過ツール　(Win2000・XP専用)");
+    GetWindowTextW(GetDlgItem(w, core::kVersionOK), buf, 128);
+    EXPECT_EQ(std::wstring(buf), L"OK");
+    RECT client{};
+    GetClientRect(w, &client);
+    int dpi = common::WindowDpi(w);
+    EXPECT_EQ(client.right, common::TwipsToPixels(4080, dpi));
+    EXPECT_EQ(client.bottom, common::TwipsToPixels(1410, dpi));
+    SendMessageW(GetDlgItem(w, core::kVersionOK), BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(w));
+    EXPECT_TRUE(form.Timer1Enabled());
+    // The close box does the same, and the next opening fades in again.
+    form.mnuVer_Click();
+    SendMessageW(w, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(w));
+    EXPECT_TRUE(form.Timer1Enabled());
+    EXPECT_TRUE(IsWindow(w));
+}
+
+}  // namespace
+}  // namespace forms
