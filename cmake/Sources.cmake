@@ -13,6 +13,7 @@ set(LOGIC_SOURCES
     src/settings/key_table.cpp
     src/settings/loaded_settings.cpp
     src/cpumon/cpu_load.cpp
+    src/cpumon/cpu_graph.cpp
     src/core/version_text.cpp
     src/clip/clip_entries.cpp
     src/effects/alpha_rate.cpp
@@ -42,6 +43,9 @@ set(VITRANE_WIN_SOURCES
     src/common/dpi.cpp
     src/core/version_dialog.cpp
     src/cpumon/system_cpu_counters.cpp
+    src/cpumon/graph_icon.cpp
+    src/clip/clipboard.cpp
+    src/clip/input_box.cpp
     src/core/frm_p2hwnd.cpp
     src/core/popup_menu.cpp
     src/core/tray_icon.cpp

@@ -1,8 +1,11 @@
 #include "core/frm_p2hwnd.h"
 
 #include "clip/clip_entries.h"
+#include "clip/clipboard.h"
+#include "clip/input_box.h"
 #include "core/version_fade.h"
 #include "core/version_text.h"
+#include "cpumon/cpu_graph.h"
 #include "settings/frm_options.h"
 
 namespace core {
@@ -111,7 +114,22 @@ void FrmP2hWnd::SetSmsMode(int32_t mode) {
     if (mode == -1) sms_.Abandon();
 }
 
-void FrmP2hWnd::Timer2_Timer() {}
+void FrmP2hWnd::Timer2_Timer() {
+    // No event pump here: WM_TIMER is made only when no other message waits,
+    // so the pending events have run already, and a pump would let the next
+    // tick run inside this one.
+    cpumon::PushLoad(CpuHistory, cpuMeter_.GetCpuLoad(counters_));
+    common::unique_hicon icon =
+        graphIcons_.Make(cpumon::RenderCpuGraph(CpuHistory, cpuDraw_, cpuBack_));
+    if (!icon) return;
+    tray_->SetIcon(icon.get());
+    if (!tray_->Modify()) {
+        // The shell has lost the icon: bring it back with the current graph.
+        tray_->Delete();
+        if (tray_->Add()) KillTimer(hwnd(), kTrayRetry);
+    }
+    graphIcon_ = std::move(icon);  // the previous graph goes once the shell has this one
+}
 
 void FrmP2hWnd::SetCpuColours(uint32_t draw, uint32_t back) {
     cpuDraw_ = draw;
@@ -122,6 +140,7 @@ void FrmP2hWnd::ShowStaticTrayIcon() {
     if (!tray_) return;
     tray_->SetIcon(staticIcon_.get());
     tray_->Modify();
+    graphIcon_.reset();
 }
 
 void FrmP2hWnd::mnuAP_Click(int16_t index) {
@@ -131,9 +150,24 @@ void FrmP2hWnd::mnuAP_Click(int16_t index) {
     store_.Write(settings::Key::Alpha, std::to_wstring(index));
 }
 
-void FrmP2hWnd::mnuclip_Click(int16_t) {}
+void FrmP2hWnd::mnuclip_Click(int16_t index) {
+    // A clipboard held by another program past the short retry is given up.
+    if (const std::wstring* text = menu_.ClipText(index)) clip::WriteClipboardText(hwnd(), *text);
+}
 
-void FrmP2hWnd::mnuAdd_Click() {}
+void FrmP2hWnd::mnuAdd_Click() {
+    // The tray menu still opens while the box waits; one box is enough.
+    if (inputBoxOpen_) return;
+    inputBoxOpen_ = true;
+    std::wstring entered = clip::InputBox(L"登録する文字を入力してください。", L"入力",
+                                          clip::ReadClipboardText(hwnd()));
+    inputBoxOpen_ = false;
+    // Read after the box: the list may have changed while it was open.
+    if (auto stored = clip::AppendClip(store_.Read(settings::Key::ClipText), entered)) {
+        store_.Write(settings::Key::ClipText, *stored);
+        SetClipMenu();
+    }
+}
 
 void FrmP2hWnd::mnuOption_Click() {
     // One dialog at a time: choosing the item again brings the open one forward.

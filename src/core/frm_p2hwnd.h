@@ -16,6 +16,7 @@
 #include "core/tray_icon.h"
 #include "core/version_dialog.h"
 #include "cpumon/cpu_load.h"
+#include "cpumon/graph_icon.h"
 #include "effects/hotkey_poller.h"
 #include "effects/smooth_fade.h"
 #include "settings/loaded_settings.h"
@@ -108,6 +109,9 @@ private:
     int32_t timer2Interval_ = 1000;
     uint32_t cpuDraw_ = 0x00FF00;
     uint32_t cpuBack_ = 0;
+    cpumon::GraphIconMaker graphIcons_;
+    common::unique_hicon graphIcon_;  // the graph the shell shows, kept until replaced
+    bool inputBoxOpen_ = false;
     effects::HotkeyPoller hotkeys_;
     effects::SmoothFade sms_;
     VersionDialog versionDialog_;

@@ -15,6 +15,8 @@ set(E2E_SUITES
     EffectsCompanion
     EffectsFade
     EffectsRate
+    CpuGraphTray
+    ClipTexts
 )
 set(FORM_SUITES
     MainFormMenu
@@ -22,4 +24,5 @@ set(FORM_SUITES
     OptionsApply
     VersionForm
     EffectsIndicator
+    MainFormGraphAndClip
 )
