@@ -51,6 +51,10 @@ start)
     fi
     # Persistent, so later starts are fast; its output must not hold ours open.
     /usr/lib/wine/wineserver -p >/dev/null 2>&1 </dev/null || true
+    # Start the prefix's session (services, devices) here too: processes the
+    # first program would start otherwise inherit that program's output and
+    # keep a test runner waiting for it to close.
+    "$wine" wineboot >/dev/null 2>&1 </dev/null || true
     cat >"$state/env" <<EOT
 DISPLAY=$display
 XVFB_PID=$xvfb_pid

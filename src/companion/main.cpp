@@ -2,6 +2,7 @@
 // window's handle after the program path.
 #include <windows.h>
 
+#include "common/message_loop.h"
 #include "common/unique_handle.h"
 #include "companion/command_line.h"
 #include "companion/companion_names.h"
@@ -23,10 +24,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     companion::CorvelForm form(target, *handle);
     if (!form.Form_Load()) return 1;
 
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return 0;
+    return common::RunMessageLoop();
 }

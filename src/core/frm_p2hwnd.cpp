@@ -17,8 +17,8 @@ constexpr UINT kTrayRetryMs = 1500;
 constexpr int kTrayRetries = 40;  // about a minute
 
 HICON LoadAppIcon(int size) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
-                                         IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                         size, size, LR_DEFAULTCOLOR));
 }
 
 }  // namespace

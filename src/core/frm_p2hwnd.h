@@ -32,7 +32,7 @@ inline constexpr const wchar_t* kMainClassName = L"Vitrane.frmP2hWnd";
 inline constexpr UINT kTrayCallback = WM_MOUSEMOVE;  // 512, as the icon was always registered
 
 class FrmP2hWnd : public common::Window {
-public:
+  public:
     FrmP2hWnd(settings::SettingsStore& store, cpumon::CpuCounters& counters,
               common::FileVersion version);
     ~FrmP2hWnd() override;
@@ -79,10 +79,10 @@ public:
     // switched off); the last graph icon is freed.
     void ShowStaticTrayIcon();
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
-private:
+  private:
     void Form_MouseMove(LPARAM trayMessage);
     void RunCommand(UINT id);
     void EnableTimer1(bool on);

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "common/message_loop.h"
 #include "core/frm_p2hwnd.h"
 #include "core/single_instance.h"
 #include "core/version_resource.h"
@@ -22,10 +23,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     core::FrmP2hWnd form(store, counters, core::OwnFileVersion());
     if (!form.Form_Load()) return 1;
 
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return 0;
+    return common::RunMessageLoop();
 }

@@ -53,11 +53,12 @@ inline std::vector<std::wstring> Texts(HMENU menu) {
 }
 
 class MainFormTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { tray_ = std::make_unique<e2e::FakeTray>(); }
 
     core::FrmP2hWnd& Load() {
-        form_ = std::make_unique<core::FrmP2hWnd>(store_, counters_, common::FileVersion{1, 40, 0, 0});
+        form_ =
+            std::make_unique<core::FrmP2hWnd>(store_, counters_, common::FileVersion{1, 40, 0, 0});
         EXPECT_TRUE(form_->Form_Load());
         return *form_;
     }

@@ -8,8 +8,7 @@ using Strings = std::vector<std::wstring>;
 
 class MainFormMenu : public MainFormTest {};
 
-const Strings kRates = {L"90%", L"80%", L"70%", L"60%", L"50%",
-                        L"40%", L"30%", L"20%", L"10%"};
+const Strings kRates = {L"90%", L"80%", L"70%", L"60%", L"50%", L"40%", L"30%", L"20%", L"10%"};
 
 TEST_F(MainFormMenu, WithClipOffTheMenuBeginsWithTheRates) {
     auto& form = Load();
@@ -27,9 +26,8 @@ TEST_F(MainFormMenu, WithClipOnTheClipSubmenuComesFirst) {
     store_.Write(Key::ClipText, L"\r\na\r\n  \r\n b\r\nx&y");
     auto& form = Load();
     auto root = Items(form.Menu().Root());
-    EXPECT_EQ(Texts(form.Menu().Root()),
-              (Strings{L"クリップ", L"-", L"透過率", L"-", L"<<<設定>>>", L"-", L"バージョン情報",
-                       L"-", L"終了"}));
+    EXPECT_EQ(Texts(form.Menu().Root()), (Strings{L"クリップ", L"-", L"透過率", L"-", L"<<<設定>>>",
+                                                  L"-", L"バージョン情報", L"-", L"終了"}));
     ASSERT_NE(root[0].Sub, nullptr);
     // An ampersand is doubled so the item shows it rather than a mnemonic.
     EXPECT_EQ(Texts(root[0].Sub), (Strings{L"a", L" b", L"x&&y", L"-", L"－－追加－－"}));
@@ -54,12 +52,14 @@ TEST_F(MainFormMenu, ClipMenuIsRebuiltWithoutGaps) {
 }
 
 TEST_F(MainFormMenu, StoredRateCarriesTheCheckMark) {
-    for (auto [stored, checked] : {std::pair{L"0", 0}, {L"8", 8}, {L"3", 3}, {L"9", 4}, {L"x", 4}}) {
+    for (auto [stored, checked] :
+         {std::pair{L"0", 0}, {L"8", 8}, {L"3", 3}, {L"9", 4}, {L"x", 4}}) {
         store_.Write(Key::Alpha, stored);
         auto& form = Load();
         auto rates = Items(form.Menu().RateMenu());
         for (int i = 0; i < 9; ++i)
-            EXPECT_EQ(rates[static_cast<size_t>(i)].Checked, i == checked) << stored << " item " << i;
+            EXPECT_EQ(rates[static_cast<size_t>(i)].Checked, i == checked)
+                << stored << " item " << i;
         EXPECT_EQ(form.AlphaIndex, checked);
         form_.reset();
     }
