@@ -12,6 +12,9 @@ namespace {
 
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1Interval = 1;
+constexpr UINT_PTR kTrayRetry = 2;
+constexpr UINT kTrayRetryMs = 1500;
+constexpr int kTrayRetries = 40;  // about a minute
 constexpr DWORD kAnimationPause = 100;
 constexpr int kTitleBuffer = 1000;
 
@@ -47,7 +50,18 @@ void CorvelForm::MakeTrayIcon() {
     tray_.emplace(hwnd(), WindowTitle(target_));
     shownFrame_ = kFrameCount;
     tray_->SetIcon(frames_[kFrameCount - 1].get());
-    tray_->Add();
+    AddTrayIcon();
+}
+
+void CorvelForm::AddTrayIcon() {
+    // Without its icon a parked window has no way back: when the shell is
+    // not ready (a restart of it, a busy logon), try again for a while.
+    if (tray_->Add()) {
+        KillTimer(hwnd(), kTrayRetry);
+        return;
+    }
+    addRetriesLeft_ = kTrayRetries;
+    SetTimer(hwnd(), kTrayRetry, kTrayRetryMs, nullptr);
 }
 
 void CorvelForm::ShowFrame(int frame) {
@@ -158,6 +172,10 @@ LRESULT CorvelForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     // target hidden once the companion is gone.
     switch (msg) {
         case WM_TIMER:
+            if (wp == kTrayRetry) {
+                if (ended_ || tray_->Add() || --addRetriesLeft_ <= 0) KillTimer(hwnd(), kTrayRetry);
+                return 0;
+            }
             if (wp != kTimer1) break;
             Timer1_Timer();
             return 0;
@@ -176,7 +194,7 @@ LRESULT CorvelForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     if (taskbarCreated_ != 0 && msg == taskbarCreated_) {
         // The shell restarted: the icon comes back with the frame it showed.
-        if (!ended_) tray_->Add();
+        if (!ended_) AddTrayIcon();
     } else if (!inWindowProc_ && !ended_) {
         inWindowProc_ = true;
         switch (ActionFor(msg, wp, lp)) {

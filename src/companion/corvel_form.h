@@ -39,6 +39,7 @@ class CorvelForm : public common::Window {
     void OpenMenu();
     void Timer1_Timer();
     void ShowFrame(int frame);
+    void AddTrayIcon();
 
     HWND target_;
     int32_t targetHandle_;
@@ -51,6 +52,7 @@ class CorvelForm : public common::Window {
     bool ended_ = false;
     bool menuOpen_ = false;
     UINT taskbarCreated_ = 0;
+    int addRetriesLeft_ = 0;
 };
 
 }  // namespace companion

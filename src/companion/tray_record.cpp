@@ -23,9 +23,9 @@ TrayRecord::~TrayRecord() {
     if (added_) Delete();
 }
 
-void TrayRecord::Add() {
-    Shell_NotifyIconW(NIM_ADD, &data_);
-    added_ = true;
+bool TrayRecord::Add() {
+    added_ = true;  // deleted at the end whatever the shell answered
+    return Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
 }
 
 void TrayRecord::Modify() {

@@ -19,7 +19,8 @@ class TrayRecord {
     void SetIcon(HICON icon) { data_.hIcon = icon; }
     // Results are not acted upon: without a notification area the program
     // runs on without a visible icon.
-    void Add();
+    // True when the shell took the icon.
+    bool Add();
     void Modify();
     void Delete();
 

@@ -35,6 +35,20 @@ TEST_F(CorvelStartup, CaptionAndFirstIconAtFrameFiveWithTheTitle) {
     }
 }
 
+TEST_F(CorvelStartup, FailedAddIsRetriedUntilTheShellTakesTheIcon) {
+    tray_->SetAnswer(NIM_ADD, FALSE);  // as if the notification area were not there yet
+    TargetWindow target(L"retry");
+    HWND corvel = StartCorvel(target);
+    ASSERT_NE(corvel, nullptr);
+    tray_->SetAnswer(NIM_ADD, TRUE);
+    ASSERT_TRUE(WaitFor([&] { return tray_->EventsOf(corvel, NIM_ADD).size() >= 2; }, 10000))
+        << "a parked window must not be left without its icon";
+    size_t adds = tray_->EventsOf(corvel, NIM_ADD).size();
+    PumpFor(3500);
+    EXPECT_EQ(tray_->EventsOf(corvel, NIM_ADD).size(), adds) << "no more adds once one succeeded";
+    EXPECT_EQ(FrameShown(*tray_->EventsOf(corvel, NIM_ADD).back().Icon), 5);
+}
+
 TEST_F(CorvelStartup, LongTitleIsCutTo63CharactersOnACharacterBoundary) {
     std::wstring title(62, L'長');
     title += L"\U0001F600";  // a surrogate pair across the 63rd unit
