@@ -39,6 +39,7 @@ class Process {
     static Process StartCommandLine(const std::wstring& path, const std::wstring& commandLine);
 
     bool Valid() const { return process_ != nullptr; }
+    DWORD StartError() const { return startError_; }  // GetLastError of a failed start
     DWORD Pid() const { return pid_; }
     HANDLE Handle() const { return process_; }
     bool Running() const;
@@ -49,6 +50,7 @@ class Process {
   private:
     HANDLE process_ = nullptr;
     DWORD pid_ = 0;
+    DWORD startError_ = 0;
 };
 
 // Top-level windows of a process (visible or not), optionally of one class.

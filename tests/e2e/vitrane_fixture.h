@@ -25,7 +25,8 @@ class VitraneTest : public ::testing::Test {
     // Starts Vitrane and waits for its tray icon; the main window's handle.
     HWND StartVitrane() {
         vitrane_ = Process::Start(ProgramPath(L"Vitrane.exe"));
-        EXPECT_TRUE(vitrane_.Valid()) << "could not start Vitrane.exe from " << Narrow(BinDir());
+        EXPECT_TRUE(vitrane_.Valid()) << "could not start Vitrane.exe from " << Narrow(BinDir())
+                                      << " (error " << vitrane_.StartError() << ")";
         bool added = tray_->WaitForEvent([&](const TrayEvent& e) {
             return e.Op == NIM_ADD && ClassOf(e.Owner) == kVitraneClass;
         });
