@@ -1,5 +1,7 @@
 #include "common/dpi.h"
 
+#include "common/unique_handle.h"
+
 namespace common {
 namespace {
 
@@ -10,14 +12,13 @@ Fn User32Function(const char* name) {
                   : nullptr;
 }
 
+}  // namespace
+
 int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
+    window_dc screen(nullptr);
+    int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
     return dpi > 0 ? dpi : 96;
 }
-
-}  // namespace
 
 int WindowDpi(HWND hwnd) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);

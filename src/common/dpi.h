@@ -8,6 +8,9 @@
 
 namespace common {
 
+// The screen's DPI (96 when it cannot be read).
+int ScreenDpi();
+
 // The window's DPI where the system reports one per window, else the screen's.
 int WindowDpi(HWND hwnd);
 

@@ -1,5 +1,7 @@
 #include "effects/frm_cnt.h"
 
+#include "common/dpi.h"
+
 namespace effects {
 namespace {
 
@@ -8,12 +10,6 @@ constexpr int kFormWidth = 50, kFormHeight = 21;
 constexpr int kOvalWidth = 49, kOvalHeight = 21;
 constexpr int kLabelLeft = 12, kLabelTop = 4;
 constexpr int kFontPoints = 9;
-
-int ScreenDpi() {
-    common::window_dc screen(nullptr);
-    int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-    return dpi > 0 ? dpi : 96;
-}
 
 // The face is asked for by name; where it is missing, the Japanese character
 // set and fixed pitch let the font mapper take the nearest Japanese fixed font.
@@ -37,7 +33,7 @@ int FrmCnt::Scale(int pixelsAt96) const {
 bool FrmCnt::Show(int x, int y) {
     RegisterClassOnce(kIndicatorClass, nullptr, nullptr,
                       static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    dpi_ = ScreenDpi();
+    dpi_ = common::ScreenDpi();
     // Never activated: taking the focus from the window being faded would
     // also make the system re-read the held button.
     if (!Create(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kIndicatorClass, L"Form1",
