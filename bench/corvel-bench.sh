@@ -10,27 +10,11 @@ out=$root/build/bench
 state=$out/wine
 mkdir -p "$out"
 
-x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -municode -DUNICODE -D_UNICODE \
-    -I"$root/tests/e2e" "$root/bench/corvel_bench.cpp" "$root/tests/e2e/harness.cpp" \
-    -o "$out/corvel_bench.exe" -static -lshell32 -luser32 -lgdi32 -ladvapi32 -lpsapi
+# shellcheck source=bench/lib.sh
+source "$root/bench/lib.sh"
+bench_build "$out/corvel_bench.exe" "$root/bench/corvel_bench.cpp"
 cp "$out/corvel_bench.exe" "$out/bare_timer.exe"
-
-"$root/scripts/wine-env.sh" start "$state" x86_64 >/dev/null
-trap '"$root/scripts/wine-env.sh" stop "$state"' EXIT
-
-# CPU ticks (user + system) of this prefix's processes named $1, as Linux
-# counts them: Wine's GetProcessTimes for another process is coarse.
-linux_ticks() {
-    local total=0 pid stat f
-    for pid in $(pgrep -x "$1"); do
-        grep -qzx "WINEPREFIX=$state/wineprefix" "/proc/$pid/environ" 2>/dev/null || continue
-        stat=$(<"/proc/$pid/stat") || continue
-        stat=${stat##*) }
-        read -r -a f <<<"$stat"
-        total=$((total + f[11] + f[12]))
-    done
-    echo $total
-}
+bench_wine
 
 corvel=$root/build/win-x86_64/bin/Corvel.exe
 win_path="Z:${corvel//\//\\}"
@@ -40,12 +24,14 @@ win_path="Z:${corvel//\//\\}"
     line=${line%$'\r'}
     case $line in
     "cpu: start")
-        c0=$(linux_ticks Corvel.exe)
-        b0=$(linux_ticks bare_timer.exe)
+        cp=$(pids_of Corvel.exe)
+        bp=$(pids_of bare_timer.exe)
+        # shellcheck disable=SC2086
+        c0=$(ticks_of $cp) b0=$(ticks_of $bp)
         ;;
     "cpu: end")
-        c=$(($(linux_ticks Corvel.exe) - c0))
-        b=$(($(linux_ticks bare_timer.exe) - b0))
+        # shellcheck disable=SC2086
+        c=$(($(ticks_of $cp) - c0)) b=$(($(ticks_of $bp) - b0))
         hz=$(getconf CLK_TCK)
         awk -v c="$c" -v b="$b" -v hz="$hz" -v s="$seconds" 'BEGIN {
             printf "CPU over %d s as Linux counts it: Corvel %.2f s, bare 1 ms timer %.2f s, ratio %s\n",

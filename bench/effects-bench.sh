@@ -13,37 +13,11 @@ out=$root/build/bench-effects
 state=$out/wine
 mkdir -p "$out"
 
-x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -municode -DUNICODE -D_UNICODE \
-    -I"$root/tests/e2e" "$root/bench/effects_bench.cpp" "$root/tests/e2e/harness.cpp" \
-    -o "$out/effects_bench.exe" -static -lshell32 -luser32 -lgdi32 -ladvapi32 -lpsapi
+# shellcheck source=bench/lib.sh
+source "$root/bench/lib.sh"
+bench_build "$out/effects_bench.exe" "$root/bench/effects_bench.cpp"
 cp "$out/effects_bench.exe" "$out/bare_timer.exe"
-
-"$root/scripts/wine-env.sh" start "$state" x86_64 >/dev/null
-trap '"$root/scripts/wine-env.sh" stop "$state"' EXIT
-
-# Linux PIDs of this prefix's processes named $1. Their CPU time is read as
-# Linux counts it: Wine's GetProcessTimes for another process is coarse.
-pids_of() {
-    local p c
-    for p in /proc/[0-9]*; do
-        read -r c 2>/dev/null <"$p/comm" || continue
-        [[ $c == "$1" ]] || continue
-        grep -qzx "WINEPREFIX=$state/wineprefix" "$p/environ" 2>/dev/null || continue
-        echo "${p#/proc/}"
-    done
-}
-
-# CPU ticks (user + system) of the given PIDs.
-ticks_of() {
-    local total=0 pid stat
-    for pid in "$@"; do
-        read -r stat 2>/dev/null <"/proc/$pid/stat" || continue
-        stat=${stat##*) }
-        read -r -a f <<<"$stat"
-        total=$((total + f[11] + f[12]))
-    done
-    echo $total
-}
+bench_wine
 
 vitrane=$bin/Vitrane.exe
 win_path="Z:${vitrane//\//\\}"
