@@ -19,14 +19,6 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 export WINEPREFIX="$state/wineprefix"
 
-free_display() {
-    local n
-    for n in $(seq 90 199); do
-        if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then echo $n; return; fi
-    done
-    return 1
-}
-
 case $cmd in
 start)
     arch=${1:-x86_64}
@@ -35,9 +27,22 @@ start)
     xvfb_pid=""
     display=${DISPLAY:-}
     if [[ -z $display ]]; then
-        n=$(free_display)
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+        # The server picks a free number itself and reports it on a pipe, so
+        # environments started at the same moment never share a display.
+        rm -f "$state/display.fifo"
+        mkfifo "$state/display.fifo"
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+            3>"$state/display.fifo" >"$state/xvfb.log" 2>&1 &
         xvfb_pid=$!
+        n=""
+        read -r -t 30 n <"$state/display.fifo" || true
+        rm -f "$state/display.fifo"
+        if [[ -z $n ]]; then
+            echo "Xvfb did not report a display:" >&2
+            cat "$state/xvfb.log" >&2
+            kill "$xvfb_pid" 2>/dev/null || true
+            exit 1
+        fi
         display=":$n"
         for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X$n ]] && break; sleep 0.1; done
         echo "No display given: started a virtual one (Xvfb $display)."

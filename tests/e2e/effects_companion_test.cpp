@@ -68,14 +68,15 @@ class EffectsCompanion : public EffectsTest {
 
     static std::vector<HWND> CompanionWindows() {
         std::vector<HWND> found;
-        EnumWindows(
-            [](HWND w, LPARAM lp) {
-                if (ClassOf(w) == kCorvelClass)
-                    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&found));
+        EnumWindows(&CollectCompanion, reinterpret_cast<LPARAM>(&found));
         return found;
+    }
+
+    // A named function: a lambda converts only to a cdecl pointer, and on
+    // i686 the enumeration callback is stdcall.
+    static BOOL CALLBACK CollectCompanion(HWND w, LPARAM lp) {
+        if (ClassOf(w) == kCorvelClass) reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
+        return TRUE;
     }
 
     // The stand-in beside this driver.
