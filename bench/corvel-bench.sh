@@ -1,22 +1,23 @@
 #!/bin/bash
 # Prints Corvel's figures under Wine: start to tray add, CPU time while a
 # window is parked (against a bare 1 ms timer program), and the .exe sizes.
-# Usage (from the repository root, after the win-x86_64 and win-i686 builds):
+# Usage (from the repository root, after the win-x86_64 and win-i686 builds;
+# BENCH_ARCH=i686 measures the 32-bit Corvel with a 32-bit driver):
 #   bench/corvel-bench.sh [seconds]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-30}
-out=$root/build/bench
-state=$out/wine
-mkdir -p "$out"
 
 # shellcheck source=bench/lib.sh
 source "$root/bench/lib.sh"
+out=$bench_out
+state=$out/wine
+bench_header
 bench_build "$out/corvel_bench.exe" "$root/bench/corvel_bench.cpp"
 cp "$out/corvel_bench.exe" "$out/bare_timer.exe"
 bench_wine
 
-corvel=$root/build/win-x86_64/bin/Corvel.exe
+corvel=$bench_bin/Corvel.exe
 win_path="Z:${corvel//\//\\}"
 # Read line by line as the lines come: the figures are taken at the markers.
 "$root/scripts/wine-env.sh" run "$state" "$out/corvel_bench.exe" "$win_path" "$seconds" |

@@ -2,24 +2,25 @@
 # Prints the CPU graph's figures under Wine: Vitrane's memory before and
 # after many graph ticks at the shortest interval (a leak shows as growth),
 # the tick rate, Vitrane's CPU time, and the cost of one tick.
-# Usage (from the repository root, after the win-x86_64 build):
+# Usage (from the repository root, after the win-x86_64 build; BENCH_ARCH=i686
+# measures the win-i686 build with a 32-bit driver):
 #   bench/cpugraph-bench.sh [ticks]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 ticks=${1:-20000}
-out=$root/build/bench
-state=$out/wine-cpugraph
-mkdir -p "$out"
 
 # shellcheck source=bench/lib.sh
 source "$root/bench/lib.sh"
+out=$bench_out
+state=$out/wine-cpugraph
+bench_header
 src=$root/src
 bench_build "$out/cpugraph_bench.exe" "$root/bench/cpugraph_bench.cpp" \
     "$src/cpumon/cpu_graph.cpp" "$src/cpumon/graph_icon.cpp" "$src/cpumon/cpu_load.cpp" \
     "$src/cpumon/system_cpu_counters.cpp" "$src/core/tray_icon.cpp" "$src/common/text.cpp"
 bench_wine
 
-vitrane=$root/build/win-x86_64/bin/Vitrane.exe
+vitrane=$bench_bin/Vitrane.exe
 win_path="Z:${vitrane//\//\\}"
 "$root/scripts/wine-env.sh" run "$state" "$out/cpugraph_bench.exe" "$win_path" "$ticks" |
     while IFS= read -r line; do

@@ -2,24 +2,24 @@
 # Prints the hotkey polling's figures under Wine: key-down to new alpha
 # (median and 95th percentile) beside the 1 ms timer's tick period, and
 # Vitrane's idle CPU time against a bare 1 ms timer program.
-# Usage (from the repository root, after the win-x86_64 build):
+# Usage (from the repository root, after the win-x86_64 build; BENCH_ARCH=i686
+# measures the win-i686 build with a 32-bit driver):
 #   bench/effects-bench.sh [presses] [seconds]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 presses=${1:-60}
 seconds=${2:-30}
-bin=${VITRANE_BENCH_BIN:-$root/build/win-x86_64/bin}
-out=$root/build/bench-effects
-state=$out/wine
-mkdir -p "$out"
 
 # shellcheck source=bench/lib.sh
 source "$root/bench/lib.sh"
+out=$bench_out
+state=$out/wine
+bench_header
 bench_build "$out/effects_bench.exe" "$root/bench/effects_bench.cpp"
 cp "$out/effects_bench.exe" "$out/bare_timer.exe"
 bench_wine
 
-vitrane=$bin/Vitrane.exe
+vitrane=$bench_bin/Vitrane.exe
 win_path="Z:${vitrane//\//\\}"
 "$root/scripts/wine-env.sh" run "$state" "$out/effects_bench.exe" "$win_path" "$presses" \
     "$seconds" </dev/null | while IFS= read -r line; do

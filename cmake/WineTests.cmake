@@ -11,6 +11,10 @@ foreach(_exe Vitrane Corvel)
                 ${_build_root}/win-i686/bin/${_exe}.exe)
 endforeach()
 
+# Environments started at the same moment each get a display of their own.
+add_test(NAME wine.displays COMMAND ${_scripts}/check-displays.sh 4)
+set_tests_properties(wine.displays PROPERTIES TIMEOUT 120)
+
 # 32-bit Wine needs a kernel that runs 32-bit Linux programs; not every
 # machine does (containers often don't).
 execute_process(COMMAND /usr/lib/wine/wine --version
