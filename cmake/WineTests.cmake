@@ -41,6 +41,10 @@ foreach(_arch ${_arches})
         else()
             set(_suites ${FORM_SUITES})
         endif()
+        add_test(NAME ${_kind}.${_arch}.suites-registered
+            COMMAND ${_scripts}/check-suites.sh ${_state} ${_drivers}/${_kind}_tests.exe ${_suites})
+        set_tests_properties(${_kind}.${_arch}.suites-registered PROPERTIES
+            FIXTURES_REQUIRED wine_${_arch} RESOURCE_LOCK wine_${_arch} TIMEOUT 120)
         foreach(_suite ${_suites})
             set(_name ${_kind}.${_arch}.${_suite})
             add_test(NAME ${_name}
