@@ -16,7 +16,7 @@ set_target_properties(e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINA
 
 file(GLOB FORM_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/forms/*.cpp)
 add_executable(form_tests ${FORM_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/tests/e2e/harness.cpp)
-target_include_directories(form_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/src)
+target_include_directories(form_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(form_tests PRIVATE vitrane_win gtest_main psapi)
 set_target_properties(form_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 include(cmake/Corvel.cmake OPTIONAL)

@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "settings/hotkey_slots.h"
 #include "settings/key_table.h"
 #include "settings/settings_store.h"
 
 namespace settings {
 
 struct OptionsValues {
-    std::array<int, 4> KeyIndex{};  // selection of each hotkey list
+    std::array<int, kHotkeySlots.size()> KeyIndex{};  // selection of each hotkey list
     std::optional<int> RateIndex;   // nothing: the rate list has no selection
     bool Sms = false, Cpu = false, Clip = false;
     std::wstring ClipText, CpuTime = L"1000", Col1Text = L"00FF00", Col2Text = L"000000";
@@ -34,6 +35,6 @@ void WriteOptionsValues(SettingsStore& store, const OptionsValues& v,
                         const std::vector<KeyEntry>& table);
 
 // The rate written when the list has no selection.
-inline constexpr int kFallbackRateIndex = 4;
+inline constexpr int kFallbackRateIndex = DefaultNumber(Key::Alpha);
 
 }  // namespace settings

@@ -17,8 +17,8 @@ namespace {
 
 using namespace e2e;
 
-constexpr const wchar_t* kOptionsClass = L"Vitrane.frmOptions";
-constexpr const wchar_t* kIndicatorClass = L"Vitrane.frmCnt";
+constexpr const wchar_t* kOptionsClass = L"Vitrane.OptionsDialog";
+constexpr const wchar_t* kIndicatorClass = L"Vitrane.FadeIndicator";
 
 bool WriteBmp(const std::wstring& path, int w, int h, const std::vector<uint32_t>& topDown) {
     BITMAPFILEHEADER fh{};

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "support/memory_store.h"
 #include "common/twips.h"
 #include "core/version_fade.h"
 #include "settings/options_layout.h"
@@ -25,7 +26,7 @@ TEST(Twips, ScaleToTheNearestPixel) {
 }
 
 TEST(Twips, NeighboursKeepTouchingAtAnyScale) {
-    // cmdOK ends where cmdCancel's gap starts, at every DPI, because both edges round alike.
+    // OK ends where Cancel's gap starts, at every DPI, because both edges round alike.
     for (int dpi : {96, 120, 144, 168, 192, 288}) {
         PixelRect a = TwipsToPixels(TwipsRect{3780, 4740, 1035, 315}, dpi);
         PixelRect b = TwipsToPixels(TwipsRect{4815, 4740, 165, 315}, dpi);
@@ -61,14 +62,14 @@ TEST(OptionsLayout, TabOrderHoldsEveryInputOnce) {
                      c.Kind != ControlKind::GreyLabel && c.Kind != ControlKind::ColourSample;
         EXPECT_EQ(inTab.count(c.Id) == 1, input) << c.Id;
     }
-    EXPECT_EQ(kOptionsTabOrder.front(), kCmdOK);
+    EXPECT_EQ(kOptionsTabOrder.front(), kOptionsOK);
 }
 
 TEST(OptionsLayout, PlacesInFramesAreOffsetByTheFrame) {
-    TwipsRect r = DialogPlace(*FindControl(kTxtCol1));
+    TwipsRect r = DialogPlace(*FindControl(kDrawColourEdit));
     EXPECT_EQ(r.Left, 60 + 1080);
     EXPECT_EQ(r.Top, 3180 + 540);
-    EXPECT_EQ(DialogPlace(*FindControl(kCmdOK)).Left, 3780);
+    EXPECT_EQ(DialogPlace(*FindControl(kOptionsOK)).Left, 3780);
 }
 
 class OptionsValuesTest : public ::testing::Test {
