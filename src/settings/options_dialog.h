@@ -35,8 +35,8 @@ class OptionsDialog : public common::Window {
 
     HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
     HWND Tooltips() const { return tooltip_; }
-    uint32_t DrawColourSample() const { return shape1_; }
-    uint32_t BackColourSample() const { return shape2_; }
+    uint32_t DrawColourSample() const { return drawSample_; }
+    uint32_t BackColourSample() const { return backSample_; }
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -65,8 +65,8 @@ class OptionsDialog : public common::Window {
     HWND lastFocus_ = nullptr;
     common::unique_hfont font_;
     int dpi_ = 96;
-    uint32_t shape1_ = 0x00FF00;
-    uint32_t shape2_ = 0x000000;
+    uint32_t drawSample_ = 0x00FF00;
+    uint32_t backSample_ = 0x000000;
 };
 
 }  // namespace settings

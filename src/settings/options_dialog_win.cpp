@@ -188,8 +188,8 @@ void OptionsDialog::ShowValues(const OptionsValues& v) {
     SendMessageW(Control(kClipCheck), BM_SETCHECK, v.Clip ? BST_CHECKED : BST_UNCHECKED, 0);
     SetWindowTextW(Control(kClipEdit), v.ClipText.c_str());
     SetWindowTextW(Control(kIntervalEdit), v.CpuTime.c_str());
-    SetWindowTextW(Control(kDrawColourEdit), v.Col1Text.c_str());
-    SetWindowTextW(Control(kBackColourEdit), v.Col2Text.c_str());
+    SetWindowTextW(Control(kDrawColourEdit), v.DrawColourText.c_str());
+    SetWindowTextW(Control(kBackColourEdit), v.BackColourText.c_str());
     // Confirmed as Enter would, so the samples show the loaded colours.
     ConfirmColourField(kDrawColourEdit);
     ConfirmColourField(kBackColourEdit);
@@ -207,26 +207,27 @@ OptionsValues OptionsDialog::ReadControls() const {
     v.Clip = SendMessageW(Control(kClipCheck), BM_GETCHECK, 0, 0) == BST_CHECKED;
     v.ClipText = common::WindowText(Control(kClipEdit));
     v.CpuTime = common::WindowText(Control(kIntervalEdit));
-    v.Col1Text = common::WindowText(Control(kDrawColourEdit));
-    v.Col2Text = common::WindowText(Control(kBackColourEdit));
-    v.Shape1 = shape1_;
-    v.Shape2 = shape2_;
+    v.DrawColourText = common::WindowText(Control(kDrawColourEdit));
+    v.BackColourText = common::WindowText(Control(kBackColourEdit));
+    v.DrawSample = drawSample_;
+    v.BackSample = backSample_;
     return v;
 }
 
 void OptionsDialog::ConfirmColourField(int edit) {
     int sample = edit == kDrawColourEdit ? kDrawColourSample : kBackColourSample;
-    uint32_t& shown = edit == kDrawColourEdit ? shape1_ : shape2_;
+    uint32_t& shown = edit == kDrawColourEdit ? drawSample_ : backSample_;
     SetSample(sample, ConfirmColour(common::WindowText(Control(edit)), shown));
 }
 
 void OptionsDialog::SetSample(int id, uint32_t colour) {
-    (id == kDrawColourSample ? shape1_ : shape2_) = colour;
+    (id == kDrawColourSample ? drawSample_ : backSample_) = colour;
     InvalidateRect(Control(id), nullptr, FALSE);
 }
 
 void OptionsDialog::DrawSample(const DRAWITEMSTRUCT& item) const {
-    uint32_t colour = item.CtlID == static_cast<UINT>(kDrawColourSample) ? shape1_ : shape2_;
+    uint32_t colour =
+        item.CtlID == static_cast<UINT>(kDrawColourSample) ? drawSample_ : backSample_;
     common::unique_hbrush fill(CreateSolidBrush(static_cast<COLORREF>(colour)));
     FillRect(item.hDC, &item.rcItem, fill.get());
     FrameRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));

@@ -1,5 +1,5 @@
 // The options dialog's controls: kind, container, text, tooltip and place.
-// No <windows.h>: the form creates its windows from this table.
+// No <windows.h>: the dialog creates its windows from this table.
 #pragma once
 
 #include <array>
@@ -85,8 +85,9 @@ common::TwipsRect DialogPlace(const ControlSpec& c);
 
 // The controls Tab visits, in order.
 inline constexpr std::array<OptionsControl, 14> kOptionsTabOrder{
-    kOptionsOK,  kOptionsCancel, kRateList,   kClipEdit, kDrawColourEdit, kBackColourEdit, kIntervalEdit,
-    kCpuCheck, kClipCheck,   kAlphaKeyList, kOnTopKeyList, kTaskbarKeyList, kTrayKeyList, kSmoothFadeCheck,
+    kOptionsOK,      kOptionsCancel,  kRateList,    kClipEdit,        kDrawColourEdit,
+    kBackColourEdit, kIntervalEdit,   kCpuCheck,    kClipCheck,       kAlphaKeyList,
+    kOnTopKeyList,   kTaskbarKeyList, kTrayKeyList, kSmoothFadeCheck,
 };
 
 }  // namespace settings

@@ -31,10 +31,10 @@ OptionsValues LoadOptionsValues(const SettingsStore& store, const std::vector<Ke
     v.Clip = Ticked(store, Key::UseClipboard);
     v.ClipText = store.Read(Key::ClipText);
     v.CpuTime = store.Read(Key::CpuTime);
-    v.Col1Text = store.Read(Key::CpuCol1);
-    v.Col2Text = store.Read(Key::CpuCol2);
-    v.Shape1 = ConfirmColour(v.Col1Text, v.Shape1);
-    v.Shape2 = ConfirmColour(v.Col2Text, v.Shape2);
+    v.DrawColourText = store.Read(Key::CpuCol1);
+    v.BackColourText = store.Read(Key::CpuCol2);
+    v.DrawSample = ConfirmColour(v.DrawColourText, v.DrawSample);
+    v.BackSample = ConfirmColour(v.BackColourText, v.BackSample);
     return v;
 }
 
@@ -48,8 +48,8 @@ void WriteOptionsValues(SettingsStore& store, const OptionsValues& v,
     store.Write(Key::UseClipboard, v.Clip ? L"1" : L"0");
     store.Write(Key::ClipText, v.ClipText);
     store.Write(Key::CpuTime, v.CpuTime);
-    store.Write(Key::CpuCol1, ColourText(v.Shape1));
-    store.Write(Key::CpuCol2, ColourText(v.Shape2));
+    store.Write(Key::CpuCol1, ColourText(v.DrawSample));
+    store.Write(Key::CpuCol2, ColourText(v.BackSample));
 }
 
 }  // namespace settings

@@ -84,8 +84,8 @@ TEST_F(OptionsValuesTest, AnEmptyStoreShowsTheDefaults) {
     EXPECT_EQ(v.RateIndex, 4);
     EXPECT_FALSE(v.Sms || v.Cpu || v.Clip);
     EXPECT_EQ(v.CpuTime, L"1000");
-    EXPECT_EQ(v.Shape1, 0x00FF00u);
-    EXPECT_EQ(v.Shape2, 0u);
+    EXPECT_EQ(v.DrawSample, 0x00FF00u);
+    EXPECT_EQ(v.BackSample, 0u);
     EXPECT_TRUE(store.Writes().empty());
 }
 
@@ -106,9 +106,9 @@ TEST_F(OptionsValuesTest, StoredTextsThatCannotBeShownLeaveTheInitialState) {
     EXPECT_FALSE(v.Sms);
     EXPECT_TRUE(v.Cpu);
     EXPECT_FALSE(v.Clip);
-    EXPECT_EQ(v.Col1Text, L"zz") << "the text is shown as stored";
-    EXPECT_EQ(v.Shape1, 0x00FF00u) << "the sample keeps green";
-    EXPECT_EQ(v.Shape2, 0u) << "above FFFFFF is refused";
+    EXPECT_EQ(v.DrawColourText, L"zz") << "the text is shown as stored";
+    EXPECT_EQ(v.DrawSample, 0x00FF00u) << "the sample keeps green";
+    EXPECT_EQ(v.BackSample, 0u) << "above FFFFFF is refused";
 }
 
 TEST_F(OptionsValuesTest, ConfirmingAColourTakesHexTextOrKeepsTheSample) {
@@ -129,9 +129,9 @@ TEST_F(OptionsValuesTest, OkWritesAllTwelveKeysInOrder) {
     v.Clip = true;
     v.ClipText = L"\r\n a \r\n\r\nb";
     v.CpuTime = L"abc";
-    v.Col1Text = L"typed, not confirmed";
-    v.Shape1 = 0x0000FF;
-    v.Shape2 = 0xABCDEF;
+    v.DrawColourText = L"typed, not confirmed";
+    v.DrawSample = 0x0000FF;
+    v.BackSample = 0xABCDEF;
     WriteOptionsValues(store, v, table);
     std::vector<Key> order;
     for (const auto& k : kKeys) order.push_back(k.key);
