@@ -29,8 +29,7 @@ void ClipMenu::Reload() {
     UINT pos = 0;
     for (size_t j = 0; j < texts_.size(); ++j) {
         UINT id = kClipFirstCommand + static_cast<UINT>(j) + 1;
-        InsertMenuW(menu, pos++, MF_BYPOSITION | MF_STRING, id,
-                    LiteralMenuText(texts_[j]).c_str());
+        InsertMenuW(menu, pos++, MF_BYPOSITION | MF_STRING, id, LiteralMenuText(texts_[j]).c_str());
     }
 }
 

@@ -27,8 +27,7 @@ POINT CentredIn(const RECT& area, SIZE size) {
 }
 
 void Subclass(HWND control, WNDPROC proc) {
-    LONG_PTR original =
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+    LONG_PTR original = SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
     SetWindowLongPtrW(control, GWLP_USERDATA, original);
 }
 

@@ -8,8 +8,8 @@
 namespace companion {
 
 constexpr uint32_t kTrayCallbackMessage = 0x0400 + 1;  // WM_USER + 1
-constexpr intptr_t kLeftButtonUp = 0x0202;   // WM_LBUTTONUP
-constexpr intptr_t kRightButtonUp = 0x0205;  // WM_RBUTTONUP
+constexpr intptr_t kLeftButtonUp = 0x0202;             // WM_LBUTTONUP
+constexpr intptr_t kRightButtonUp = 0x0205;            // WM_RBUTTONUP
 
 enum class Action { None, Toggle, OpenMenu, Release };
 

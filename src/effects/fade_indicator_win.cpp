@@ -37,8 +37,8 @@ bool FadeIndicator::Show(int x, int y) {
     dpi_ = common::ScreenDpi();
     // Never activated: taking the focus from the window being faded would
     // also make the system re-read the held button.
-    if (!Create(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kIndicatorClass, L"",
-                WS_POPUP, x, y, Scale(kFormWidth), Scale(kFormHeight), nullptr, nullptr))
+    if (!Create(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kIndicatorClass, L"", WS_POPUP,
+                x, y, Scale(kFormWidth), Scale(kFormHeight), nullptr, nullptr))
         return false;
     Build();
     return true;
