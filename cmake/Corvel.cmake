@@ -1,13 +1,9 @@
 # Corvel.exe, the tray-parking companion. It links nothing of Vitrane, only
 # the shared src/common helpers. Included by Windows.cmake for the programs
 # and by E2E.cmake for the test drivers, which check its Win32 side in-process.
-add_library(corvel_win STATIC ${CORVEL_WIN_SOURCES} ${COMPANION_LOGIC_SOURCES})
+add_library(corvel_win STATIC ${CORVEL_WIN_SOURCES} ${CORVEL_LOGIC_SOURCES})
 target_include_directories(corvel_win PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_BINARY_DIR}/generated)
-if(TARGET common_logic)
-    target_link_libraries(corvel_win PUBLIC common_logic)
-else()
-    target_sources(corvel_win PRIVATE src/common/window_class.cpp src/common/text.cpp)
-endif()
+target_link_libraries(corvel_win PUBLIC common_logic)
 target_link_libraries(corvel_win PUBLIC comctl32 shell32 gdi32 user32 advapi32 kernel32)
 
 if(VITRANE_PART STREQUAL "programs")
@@ -26,6 +22,8 @@ elseif(TARGET e2e_tests)
         "IDR_TRAY_ARTWORK RCDATA \"${CMAKE_SOURCE_DIR}/res/tray_artwork.bmp\"\n")
     set_source_files_properties(${_artwork_rc} PROPERTIES OBJECT_DEPENDS
         ${CMAKE_SOURCE_DIR}/res/tray_artwork.bmp)
-    target_sources(e2e_tests PRIVATE ${_artwork_rc})
-    target_link_libraries(e2e_tests PRIVATE corvel_win)
+    foreach(_driver e2e_tests screenshots_driver)
+        target_sources(${_driver} PRIVATE ${_artwork_rc})
+        target_link_libraries(${_driver} PRIVATE corvel_win)
+    endforeach()
 endif()

@@ -24,9 +24,11 @@ endif()
 
 set(_system_libs comctl32 shell32 gdi32 user32 advapi32 kernel32)
 
-add_library(common_logic STATIC ${COMMON_LOGIC_SOURCES} src/common/window_class.cpp)
+# The shared helpers, Win32 ones included: each program takes what it uses.
+add_library(common_logic STATIC ${COMMON_LOGIC_SOURCES} ${COMMON_WIN_SOURCES})
 target_include_directories(common_logic PUBLIC ${CMAKE_SOURCE_DIR}/src)
-add_library(logic STATIC ${LOGIC_SOURCES})
+target_link_libraries(common_logic PUBLIC shell32 user32)
+add_library(logic STATIC ${VITRANE_LOGIC_SOURCES})
 target_link_libraries(logic PUBLIC common_logic)
 
 add_library(vitrane_win STATIC ${VITRANE_WIN_SOURCES})

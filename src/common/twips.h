@@ -1,4 +1,4 @@
-// Form geometry is given in twips (1440 an inch, 15 a pixel at 96 DPI);
+// Window geometry is given in twips (1440 an inch, 15 a pixel at 96 DPI);
 // windows are placed in pixels at the DPI they are shown at. No <windows.h>.
 #pragma once
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "companion/companion_menu.h"
-#include "companion/companion_messages.h"
-#include "companion/companion_names.h"
+#include "common/companion_contract.h"
+#include "companion/message_actions.h"
 #include "companion/corvel_resources.h"
 
 namespace companion {
@@ -35,7 +35,7 @@ bool CorvelForm::Form_Load() {
     HICON appIcon = LoadIconW(inst, MAKEINTRESOURCEW(IDI_CORVEL));
     if (!RegisterClassOnce(L"CorvelForm", appIcon, appIcon, nullptr)) return false;
     // A plain hidden popup: no system menu, no taskbar button, never shown.
-    std::wstring caption = CompanionCaption(targetHandle_);
+    std::wstring caption = common::CompanionCaption(targetHandle_);
     if (!Create(0, L"CorvelForm", caption.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr)) {
         return false;
     }

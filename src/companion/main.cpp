@@ -2,21 +2,20 @@
 // window's handle after the program path.
 #include <windows.h>
 
+#include "common/companion_contract.h"
 #include "common/message_loop.h"
 #include "common/unique_handle.h"
-#include "companion/command_line.h"
-#include "companion/companion_names.h"
 #include "companion/corvel_form.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Every way of failing here ends silently, before any window or icon exists.
-    auto handle = companion::TargetHandleFromArgument(companion::ArgumentText(GetCommandLineW()));
+    auto handle = common::TargetHandleFromArgument(common::ArgumentText(GetCommandLineW()));
     if (!handle) return 0;
     // Window handles are 32-bit values, sign-extended in a 64-bit process.
     HWND target = reinterpret_cast<HWND>(static_cast<intptr_t>(*handle));
     if (!IsWindow(target)) return 0;
 
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, companion::CompanionMutexName(*handle).c_str());
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, common::CompanionMutexName(*handle).c_str());
     bool taken = GetLastError() == ERROR_ALREADY_EXISTS;
     common::unique_handle_t ownMutex(mutex);
     if (!mutex || taken) return 0;

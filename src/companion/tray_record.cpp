@@ -4,7 +4,7 @@
 #include <string>
 
 #include "common/text.h"
-#include "companion/companion_messages.h"
+#include "companion/message_actions.h"
 
 namespace companion {
 

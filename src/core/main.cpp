@@ -1,9 +1,9 @@
-// Vitrane: start-up guard, the main form and the message loop.
+// Vitrane: start-up guard, the main window and the message loop.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "common/message_loop.h"
-#include "core/frm_p2hwnd.h"
+#include "core/main_window.h"
 #include "core/single_instance.h"
 #include "core/version_resource.h"
 #include "cpumon/system_cpu_counters.h"
@@ -20,8 +20,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     settings::RegistryStore store;
     cpumon::SystemCpuCounters counters;
-    core::FrmP2hWnd form(store, counters, core::OwnFileVersion());
-    if (!form.Form_Load()) return 1;
+    core::MainWindow window(store, counters, core::OwnFileVersion());
+    if (!window.Start()) return 1;
 
     return common::RunMessageLoop();
 }

@@ -6,13 +6,9 @@
 
 #include <cstdint>
 
-#include "effects/companion_launch.h"
+#include "effects/launch_tracker.h"
 
 namespace effects {
-
-inline constexpr UINT kCompanionRelease = WM_USER + 2;  // 1026
-inline constexpr WPARAM kReleaseWParam = 964;
-inline constexpr LPARAM kReleaseLParam = 4649;
 
 class CompanionStarter {
   public:
@@ -28,7 +24,6 @@ class CompanionStarter {
     // Forgets launches whose window appeared or whose process ended. Cheap
     // while nothing is starting.
     void Settle();
-    bool Idle() const { return launches_.Empty(); }
 
   private:
     void Start(int32_t handle);

@@ -7,27 +7,33 @@
 #include <cstdint>
 #include <memory>
 
-#include "effects/frm_cnt.h"
+#include "effects/fade_indicator.h"
 
 namespace effects {
 
+enum class FadeGesture {
+    Off,      // switched off in the options
+    Armed,    // waiting for the middle button
+    Running,  // the button is held: the window under the start point fades
+};
+
 class SmoothFade {
   public:
-    // Step 5 of a tick. smsMode: -1 off, 0 armed, 1 in progress.
-    void Step(int32_t& smsMode);
-    // The gesture was switched off while one was running: take the
+    // One step of the polling tick.
+    void Step();
+    // On arms the gesture afresh; off also takes a running gesture's
     // indicator away, since no later step will.
-    void Abandon() { SmsIndicator.reset(); }
-
-    int32_t SmsStartX = 0;
-    int32_t SmsStartY = 0;
-    HWND SmsTarget = nullptr;
-    int32_t SmsPercent = 100;
-    std::unique_ptr<FrmCnt> SmsIndicator;
+    void Enable(bool on);
+    FadeGesture State() const { return state_; }
 
   private:
     void Begin();
     void Fade();
+
+    FadeGesture state_ = FadeGesture::Off;
+    POINT start_{};
+    HWND target_ = nullptr;
+    std::unique_ptr<FadeIndicator> indicator_;
 };
 
 }  // namespace effects

@@ -76,8 +76,4 @@ std::wstring ColourText(uint32_t colour) {
     return out;
 }
 
-std::wstring DecimalText(int64_t value) {
-    return std::to_wstring(value);
-}
-
 }  // namespace settings

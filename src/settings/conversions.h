@@ -20,7 +20,4 @@ std::optional<uint32_t> ColourFromText(std::wstring_view text);
 // Six upper-case hexadecimal digits, zero-padded on the left, of the low 24 bits.
 std::wstring ColourText(uint32_t colour);
 
-// Plain decimal text of a 32-bit value (minus sign only when negative).
-std::wstring DecimalText(int64_t value);
-
 }  // namespace settings

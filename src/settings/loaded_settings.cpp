@@ -3,15 +3,6 @@
 #include "settings/conversions.h"
 
 namespace settings {
-namespace {
-
-template <typename T>
-T DefaultOf(std::optional<T> (*reader)(const SettingsStore&, Key), Key key) {
-    MemoryStore empty;
-    return *reader(empty, key);
-}
-
-}  // namespace
 
 std::optional<int32_t> ReadNumber(const SettingsStore& store, Key key) {
     return ToLong(store.Read(key));
@@ -19,7 +10,7 @@ std::optional<int32_t> ReadNumber(const SettingsStore& store, Key key) {
 
 std::optional<int32_t> ReadAlphaIndex(const SettingsStore& store) {
     auto v = ReadNumber(store, Key::Alpha);
-    if (!v || *v < 0 || *v > 8) return std::nullopt;
+    if (!v || *v < 0 || *v >= effects::kRateCount) return std::nullopt;
     return v;
 }
 
@@ -39,24 +30,16 @@ std::optional<uint32_t> ReadColour(const SettingsStore& store, Key key) {
     return ColourFromText(store.Read(key));
 }
 
-StartupSettings LoadStartupSettings(const SettingsStore& store) {
-    StartupSettings s;
-    auto number = [&](Key key) {
-        return ReadNumber(store, key).value_or(DefaultOf(&ReadNumber, key));
-    };
-    s.Hotkeys.AlphaKey = number(Key::UseAlpha);
-    s.Hotkeys.OnTopKey = number(Key::UseOnTop);
-    s.Hotkeys.TaskbarKey = number(Key::UseShowTask);
-    s.Hotkeys.TrayParkKey = number(Key::UseCorvel);
-    s.AlphaIndex = ReadAlphaIndex(store).value_or(4);
+RunningSettings ApplyStored(const SettingsStore& store, RunningSettings s) {
+    for (const HotkeySlot& slot : kHotkeySlots)
+        s.Hotkeys.*slot.Code = ReadNumber(store, slot.StoredAs).value_or(s.Hotkeys.*slot.Code);
+    s.AlphaIndex = ReadAlphaIndex(store).value_or(s.AlphaIndex);
     s.CpuMonitor = ReadSwitch(store, Key::UseCpuMon).value_or(false);
     s.SmoothAlpha = ReadSwitch(store, Key::UseSmsAlpha).value_or(false);
     s.ClipMenu = ReadSwitch(store, Key::UseClipboard).value_or(false);
-    s.CpuInterval = ReadInterval(store).value_or(1000);
-    s.CpuDrawColour =
-        ReadColour(store, Key::CpuCol1).value_or(DefaultOf(&ReadColour, Key::CpuCol1));
-    s.CpuBackColour =
-        ReadColour(store, Key::CpuCol2).value_or(DefaultOf(&ReadColour, Key::CpuCol2));
+    s.CpuInterval = ReadInterval(store).value_or(s.CpuInterval);
+    s.CpuDrawColour = ReadColour(store, Key::CpuCol1).value_or(s.CpuDrawColour);
+    s.CpuBackColour = ReadColour(store, Key::CpuCol2).value_or(s.CpuBackColour);
     return s;
 }
 

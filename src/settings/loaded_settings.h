@@ -4,39 +4,45 @@
 #include <cstdint>
 #include <optional>
 
+#include "effects/alpha_rate.h"
+#include "settings/hotkey_slots.h"
 #include "settings/settings_store.h"
 
 namespace settings {
-
-struct HotkeySettings {
-    int32_t AlphaKey = 122;
-    int32_t OnTopKey = 123;
-    int32_t TaskbarKey = 0;
-    int32_t TrayParkKey = 0;
-};
 
 // The longest interval a window timer accepts (USER_TIMER_MAXIMUM).
 inline constexpr int32_t kMaxTimerInterval = 0x7FFFFFFF;
 
 // Each reader gives nothing when the stored text cannot be used.
 std::optional<int32_t> ReadNumber(const SettingsStore& store, Key key);
-std::optional<int32_t> ReadAlphaIndex(const SettingsStore& store);  // 0..8
+std::optional<int32_t> ReadAlphaIndex(const SettingsStore& store);  // a rate's index
 std::optional<bool> ReadSwitch(const SettingsStore& store, Key key);
 std::optional<int32_t> ReadInterval(const SettingsStore& store);  // 1..kMaxTimerInterval
 std::optional<uint32_t> ReadColour(const SettingsStore& store, Key key);
 
-// Everything start-up loads; an unusable stored value gives that key's default.
-struct StartupSettings {
+// What the running program takes from the store. Default-constructed, it
+// holds every key's default.
+struct RunningSettings {
     HotkeySettings Hotkeys;
-    int32_t AlphaIndex = 4;
+    int32_t AlphaIndex = DefaultNumber(Key::Alpha);
     bool CpuMonitor = false;
     bool SmoothAlpha = false;
     bool ClipMenu = false;
-    int32_t CpuInterval = 1000;
+    int32_t CpuInterval = DefaultNumber(Key::CpuTime);
     uint32_t CpuDrawColour = 0x00FF00;
     uint32_t CpuBackColour = 0x000000;
 };
 
-StartupSettings LoadStartupSettings(const SettingsStore& store);
+// The one way stored settings become running state, at start-up (from the
+// defaults) and again after the options dialog (from what is in force): a
+// usable stored value replaces the current one, an unusable one leaves it as
+// it is, and an on/off value that cannot be read counts as off. Nothing is
+// written back.
+RunningSettings ApplyStored(const SettingsStore& store, RunningSettings current);
+
+// Start-up's settings: the stored values over the defaults.
+inline RunningSettings LoadStartupSettings(const SettingsStore& store) {
+    return ApplyStored(store, RunningSettings{});
+}
 
 }  // namespace settings

@@ -1,5 +1,5 @@
 // The options dialog's controls: kind, container, text, tooltip and place.
-// No <windows.h>: the form creates its windows from this table.
+// No <windows.h>: the dialog creates its windows from this table.
 #pragma once
 
 #include <array>
@@ -12,42 +12,42 @@ namespace settings {
 
 // Control ids; the window of a control carries its id, so a test driver in
 // another process can find it. IDOK (1) is kept free: the dialog has no
-// default button. cmdCancel is IDCANCEL, which Esc presses.
+// default button. Cancel is IDCANCEL, which Esc presses.
 enum OptionsControl : int {
-    kFrame5 = 100,
-    kLabel1_0,
-    kCmbKey0,
-    kLabel10,
-    kLabel1_1,
-    kCmbKey1,
-    kLabel11,
-    kLabel1_2,
-    kCmbKey2,
-    kLabel12,
-    kLabel1_3,
-    kCmbKey3,
-    kLabel13,
-    kFrame1_0,
-    kLabel2,
-    kCmbAP,
-    kChkSMS,
-    kFrame3,
-    kChkCPU,
-    kLabel7,
-    kTxtCol1,
-    kShape1,
-    kLabel8,
-    kTxtCol2,
-    kShape2,
-    kLabel5,
-    kTxtTime,
-    kLabel9,
-    kFrame2,
-    kChkClip,
-    kTxtClip,
-    kCmdOK,
-    kLabel4,
-    kCmdCancel = 2,
+    kHotkeyFrame = 100,
+    kAlphaKeyLabel,
+    kAlphaKeyList,
+    kAlphaKeyHint,
+    kOnTopKeyLabel,
+    kOnTopKeyList,
+    kOnTopKeyHint,
+    kTaskbarKeyLabel,
+    kTaskbarKeyList,
+    kTaskbarKeyHint,
+    kTrayKeyLabel,
+    kTrayKeyList,
+    kTrayKeyHint,
+    kTransparencyFrame,
+    kRateLabel,
+    kRateList,
+    kSmoothFadeCheck,
+    kCpuFrame,
+    kCpuCheck,
+    kDrawColourLabel,
+    kDrawColourEdit,
+    kDrawColourSample,
+    kBackColourLabel,
+    kBackColourEdit,
+    kBackColourSample,
+    kIntervalLabel,
+    kIntervalEdit,
+    kIntervalUnit,
+    kClipFrame,
+    kClipCheck,
+    kClipEdit,
+    kOptionsOK,
+    kCreditLabel,
+    kOptionsCancel = 2,
 };
 
 enum class ControlKind {
@@ -85,11 +85,9 @@ common::TwipsRect DialogPlace(const ControlSpec& c);
 
 // The controls Tab visits, in order.
 inline constexpr std::array<OptionsControl, 14> kOptionsTabOrder{
-    kCmdOK,  kCmdCancel, kCmbAP,   kTxtClip, kTxtCol1, kTxtCol2, kTxtTime,
-    kChkCPU, kChkClip,   kCmbKey0, kCmbKey1, kCmbKey2, kCmbKey3, kChkSMS,
+    kOptionsOK,      kOptionsCancel,  kRateList,    kClipEdit,        kDrawColourEdit,
+    kBackColourEdit, kIntervalEdit,   kCpuCheck,    kClipCheck,       kAlphaKeyList,
+    kOnTopKeyList,   kTaskbarKeyList, kTrayKeyList, kSmoothFadeCheck,
 };
-
-// The hotkey lists in the order of their keys (USE_ALPHA .. USE_CORVEL).
-inline constexpr std::array<OptionsControl, 4> kHotkeyLists{kCmbKey0, kCmbKey1, kCmbKey2, kCmbKey3};
 
 }  // namespace settings

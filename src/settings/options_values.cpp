@@ -1,12 +1,11 @@
 #include "settings/options_values.h"
 
 #include "settings/conversions.h"
+#include "settings/hotkey_slots.h"
 #include "settings/loaded_settings.h"
 
 namespace settings {
 namespace {
-
-constexpr Key kHotkeyKeys[4] = {Key::UseAlpha, Key::UseOnTop, Key::UseShowTask, Key::UseCorvel};
 
 // A check box is ticked by a stored 1 only; anything else leaves it clear.
 bool Ticked(const SettingsStore& store, Key key) {
@@ -21,9 +20,9 @@ uint32_t ConfirmColour(const std::wstring& text, uint32_t sample) {
 
 OptionsValues LoadOptionsValues(const SettingsStore& store, const std::vector<KeyEntry>& table) {
     OptionsValues v;
-    for (size_t i = 0; i < 4; ++i) {
+    for (size_t i = 0; i < kHotkeySlots.size(); ++i) {
         // An unreadable code shows "-使用しない-", like a code the table lacks.
-        if (auto code = ReadNumber(store, kHotkeyKeys[i]))
+        if (auto code = ReadNumber(store, kHotkeySlots[i].StoredAs))
             v.KeyIndex[i] = CodeToIndex(table, *code);
     }
     v.RateIndex = ReadAlphaIndex(store);
@@ -32,25 +31,25 @@ OptionsValues LoadOptionsValues(const SettingsStore& store, const std::vector<Ke
     v.Clip = Ticked(store, Key::UseClipboard);
     v.ClipText = store.Read(Key::ClipText);
     v.CpuTime = store.Read(Key::CpuTime);
-    v.Col1Text = store.Read(Key::CpuCol1);
-    v.Col2Text = store.Read(Key::CpuCol2);
-    v.Shape1 = ConfirmColour(v.Col1Text, v.Shape1);
-    v.Shape2 = ConfirmColour(v.Col2Text, v.Shape2);
+    v.DrawColourText = store.Read(Key::CpuCol1);
+    v.BackColourText = store.Read(Key::CpuCol2);
+    v.DrawSample = ConfirmColour(v.DrawColourText, v.DrawSample);
+    v.BackSample = ConfirmColour(v.BackColourText, v.BackSample);
     return v;
 }
 
 void WriteOptionsValues(SettingsStore& store, const OptionsValues& v,
                         const std::vector<KeyEntry>& table) {
-    for (size_t i = 0; i < 4; ++i)
-        store.Write(kHotkeyKeys[i], DecimalText(IndexToCode(table, v.KeyIndex[i])));
-    store.Write(Key::Alpha, DecimalText(v.RateIndex.value_or(kFallbackRateIndex)));
+    for (size_t i = 0; i < kHotkeySlots.size(); ++i)
+        store.Write(kHotkeySlots[i].StoredAs, std::to_wstring(IndexToCode(table, v.KeyIndex[i])));
+    store.Write(Key::Alpha, std::to_wstring(v.RateIndex.value_or(kFallbackRateIndex)));
     store.Write(Key::UseSmsAlpha, v.Sms ? L"1" : L"0");
     store.Write(Key::UseCpuMon, v.Cpu ? L"1" : L"0");
     store.Write(Key::UseClipboard, v.Clip ? L"1" : L"0");
     store.Write(Key::ClipText, v.ClipText);
     store.Write(Key::CpuTime, v.CpuTime);
-    store.Write(Key::CpuCol1, ColourText(v.Shape1));
-    store.Write(Key::CpuCol2, ColourText(v.Shape2));
+    store.Write(Key::CpuCol1, ColourText(v.DrawSample));
+    store.Write(Key::CpuCol2, ColourText(v.BackSample));
 }
 
 }  // namespace settings

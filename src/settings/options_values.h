@@ -1,5 +1,5 @@
 // What the options dialog shows, read from the store when it opens, and what
-// OK writes back. No <windows.h>: the form moves these to and from its controls.
+// OK writes back. No <windows.h>: the dialog moves these to and from its controls.
 #pragma once
 
 #include <array>
@@ -8,17 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "settings/hotkey_slots.h"
 #include "settings/key_table.h"
 #include "settings/settings_store.h"
 
 namespace settings {
 
 struct OptionsValues {
-    std::array<int, 4> KeyIndex{};  // selection of each hotkey list
-    std::optional<int> RateIndex;   // nothing: the rate list has no selection
+    std::array<int, kHotkeySlots.size()> KeyIndex{};  // selection of each hotkey list
+    std::optional<int> RateIndex;                     // nothing: the rate list has no selection
     bool Sms = false, Cpu = false, Clip = false;
-    std::wstring ClipText, CpuTime = L"1000", Col1Text = L"00FF00", Col2Text = L"000000";
-    uint32_t Shape1 = 0x00FF00, Shape2 = 0x000000;  // the samples' fill colours
+    std::wstring ClipText, CpuTime = L"1000", DrawColourText = L"00FF00",
+                           BackColourText = L"000000";
+    uint32_t DrawSample = 0x00FF00, BackSample = 0x000000;  // the samples' fill colours
 };
 
 // What Enter does in a colour field: the sample's new colour, or the one it
@@ -34,6 +36,6 @@ void WriteOptionsValues(SettingsStore& store, const OptionsValues& v,
                         const std::vector<KeyEntry>& table);
 
 // The rate written when the list has no selection.
-inline constexpr int kFallbackRateIndex = 4;
+inline constexpr int kFallbackRateIndex = DefaultNumber(Key::Alpha);
 
 }  // namespace settings

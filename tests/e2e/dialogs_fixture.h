@@ -8,7 +8,7 @@
 
 namespace e2e {
 
-inline constexpr const wchar_t* kOptionsClass = L"Vitrane.frmOptions";
+inline constexpr const wchar_t* kOptionsClass = L"Vitrane.OptionsDialog";
 
 // A plain window of the driver's own, away from the centred dialogs, for a
 // hotkey to act on. Its thread is the test's: wait with WaitFor / PumpFor.

@@ -4,7 +4,7 @@
 namespace e2e {
 namespace {
 
-constexpr const wchar_t* kIndicatorClass = L"Vitrane.frmCnt";
+constexpr const wchar_t* kIndicatorClass = L"Vitrane.FadeIndicator";
 
 class EffectsFade : public EffectsTest {
   protected:

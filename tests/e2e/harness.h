@@ -115,7 +115,7 @@ class FakeTray {
 };
 
 // Vitrane's hidden main window (found by its class).
-inline constexpr const wchar_t* kVitraneClass = L"Vitrane.frmP2hWnd";
+inline constexpr const wchar_t* kVitraneClass = L"Vitrane.MainWindow";
 
 // Sends the tray's notification as the shell would (callback message 512,
 // the mouse message in lParam).

@@ -24,24 +24,24 @@ TEST_F(OptionsDialog, ShowsTheStoreAndCancelWritesOnlyTheRate) {
     EXPECT_EQ(WindowText(d), L"設定　　--ウィンドウ透過ツール--");
     EXPECT_EQ(GetWindow(d, GW_OWNER), main_) << "owned by the hidden form: no taskbar button";
     const std::pair<int, const wchar_t*> shown[] = {
-        {kCmbKey0, L"-使用しない-"},
-        {kCmbKey1, L"ESC"},
-        {kCmbKey2, L"-使用しない-"},
-        {kCmbAP, L"70%"},
-        {kTxtClip, L"\r\nabc"},
-        {kTxtTime, L"abc"},
-        {kTxtCol1, L"ff"},
-        {kTxtCol2, L"000000"},
-        {kFrame5, L"ホットキー"},
-        {kLabel13, L"(＋Shiftでタスクトレイから取り出す)"},
-        {kCmdCancel, L"ｷｬﾝｾﾙ"},
-        {kChkSMS, L"マウス（センターボタン）によるスムース透過を使用する"},
+        {kAlphaKeyList, L"-使用しない-"},
+        {kOnTopKeyList, L"ESC"},
+        {kTaskbarKeyList, L"-使用しない-"},
+        {kRateList, L"70%"},
+        {kClipEdit, L"\r\nabc"},
+        {kIntervalEdit, L"abc"},
+        {kDrawColourEdit, L"ff"},
+        {kBackColourEdit, L"000000"},
+        {kHotkeyFrame, L"ホットキー"},
+        {kTrayKeyHint, L"(＋Shiftでタスクトレイから取り出す)"},
+        {kOptionsCancel, L"ｷｬﾝｾﾙ"},
+        {kSmoothFadeCheck, L"マウス（センターボタン）によるスムース透過を使用する"},
     };
     for (auto [id, text] : shown) EXPECT_EQ(ItemText(d, id), text) << id;
-    EXPECT_EQ(Send(d, kCmbKey0, CB_GETCURSEL), 0);
-    EXPECT_EQ(Send(d, kCmbKey0, CB_GETCOUNT), 24);
-    EXPECT_EQ(Send(d, kChkCPU, BM_GETCHECK), BST_CHECKED);
-    EXPECT_EQ(Send(d, kChkClip, BM_GETCHECK), BST_UNCHECKED);
+    EXPECT_EQ(Send(d, kAlphaKeyList, CB_GETCURSEL), 0);
+    EXPECT_EQ(Send(d, kAlphaKeyList, CB_GETCOUNT), 24);
+    EXPECT_EQ(Send(d, kCpuCheck, BM_GETCHECK), BST_CHECKED);
+    EXPECT_EQ(Send(d, kClipCheck, BM_GETCHECK), BST_UNCHECKED);
     Tap(VK_ESCAPE);
     ASSERT_TRUE(OptionsClosed());
     EXPECT_TRUE(vitrane_.Running());
@@ -64,10 +64,10 @@ TEST_F(OptionsDialog, OkStoresTheTwelveKeysAsEntered) {
     Tabs(1);
     Type("abc");
     PumpFor(200);
-    EXPECT_EQ(ItemText(d, kTxtCol1), L"ff");
-    EXPECT_EQ(ItemText(d, kTxtCol2), L"123");
-    EXPECT_EQ(ItemText(d, kTxtTime), L"abc");
-    SendMessageW(GetDlgItem(d, kCmdOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(ItemText(d, kDrawColourEdit), L"ff");
+    EXPECT_EQ(ItemText(d, kBackColourEdit), L"123");
+    EXPECT_EQ(ItemText(d, kIntervalEdit), L"abc");
+    SendMessageW(GetDlgItem(d, kOptionsOK), BM_CLICK, 0, 0);
     ASSERT_TRUE(OptionsClosed());
     const std::pair<const wchar_t*, const wchar_t*> stored[] = {
         {L"USE_ALPHA", L"122"}, {L"USE_ONTOP", L"123"},   {L"USE_SHOWTASK", L"0"},
@@ -79,8 +79,8 @@ TEST_F(OptionsDialog, OkStoresTheTwelveKeysAsEntered) {
     // The next opening shows what was stored.
     d = OpenOptions();
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(ItemText(d, kTxtCol1), L"0000FF");
-    EXPECT_EQ(ItemText(d, kTxtTime), L"abc");
+    EXPECT_EQ(ItemText(d, kDrawColourEdit), L"0000FF");
+    EXPECT_EQ(ItemText(d, kIntervalEdit), L"abc");
     Tap(VK_ESCAPE);
     EXPECT_TRUE(OptionsClosed());
 }
@@ -95,8 +95,8 @@ TEST_F(OptionsDialog, ANewHotkeyWorksAtOnceAndNoneWhileOpen) {
     Tabs(9);     // to the transparency key's list
     Tap(VK_UP);  // F11 -> F10
     PumpFor(200);
-    EXPECT_EQ(ItemText(d, kCmbKey0), L"F10");
-    SendMessageW(GetDlgItem(d, kCmdOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(ItemText(d, kAlphaKeyList), L"F10");
+    SendMessageW(GetDlgItem(d, kOptionsOK), BM_CLICK, 0, 0);
     ASSERT_TRUE(OptionsClosed());
     EXPECT_EQ(ReadSetting(L"USE_ALPHA"), L"121");
     second.PressOver(VK_F11);
@@ -128,9 +128,9 @@ TEST_F(OptionsDialog, SwitchingTheGraphOffPutsTheStaticIconBack) {
     Tabs(7);  // to the CPU monitor's check box
     Tap(VK_SPACE);
     PumpFor(200);
-    EXPECT_EQ(Send(d, kChkCPU, BM_GETCHECK), BST_UNCHECKED);
+    EXPECT_EQ(Send(d, kCpuCheck, BM_GETCHECK), BST_UNCHECKED);
     tray_->Clear();
-    SendMessageW(GetDlgItem(d, kCmdOK), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(d, kOptionsOK), BM_CLICK, 0, 0);
     ASSERT_TRUE(OptionsClosed());
     EXPECT_TRUE(tray_->WaitForEvent(isStatic)) << "NIM_MODIFY with the static icon";
     size_t after = tray_->EventsOf(main_, NIM_MODIFY).size();
@@ -146,7 +146,7 @@ TEST_F(OptionsDialog, ChoosingItAgainBringsTheOpenOneForward) {
     PumpFor(500);
     EXPECT_EQ(WindowsOf(vitrane_.Pid(), kOptionsClass).size(), 1u);
     EXPECT_EQ(VisibleOptions(), d);
-    SendMessageW(GetDlgItem(d, kCmdCancel), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(d, kOptionsCancel), BM_CLICK, 0, 0);
     EXPECT_TRUE(OptionsClosed());
     EXPECT_TRUE(vitrane_.Running());
     // On an empty store, Cancel leaves exactly one key behind: the re-apply's rate.

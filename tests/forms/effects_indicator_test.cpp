@@ -20,7 +20,7 @@ class EffectsIndicator : public MainFormTest {
         form_.reset();
         DestroyWindow(target_);
     }
-    static HWND Indicator() { return FindWindowW(L"Vitrane.frmCnt", nullptr); }
+    static HWND Indicator() { return FindWindowW(L"Vitrane.FadeIndicator", nullptr); }
 
     // Middle button down at (x, y) until the indicator shows.
     HWND Press(int x, int y) {
@@ -39,7 +39,7 @@ TEST_F(EffectsIndicator, OvalFormAtTheStartPoint) {
     auto& form = Load();
     HWND indicator = Press(400, 350);
     ASSERT_NE(indicator, nullptr);
-    EXPECT_EQ(form.SmsMode, 1);
+    EXPECT_EQ(form.Fade().State(), effects::FadeGesture::Running);
 
     int dpi = 96;
     {
@@ -77,23 +77,23 @@ TEST_F(EffectsIndicator, OvalFormAtTheStartPoint) {
     EXPECT_TRUE(e2e::WaitFor([&] { return e2e::WindowText(label) == L"073%"; }, 5000));
     e2e::MouseButton(MOUSEEVENTF_MIDDLEUP);
     EXPECT_TRUE(e2e::WaitFor([] { return Indicator() == nullptr; }, 5000));
-    EXPECT_EQ(form.SmsMode, 0);
+    EXPECT_EQ(form.Fade().State(), effects::FadeGesture::Armed);
 }
 
 TEST_F(EffectsIndicator, SwitchingTheGestureOffRemovesTheIndicator) {
     store_.Write(settings::Key::UseSmsAlpha, L"1");
     auto& form = Load();
     ASSERT_NE(Press(400, 350), nullptr);
-    form.SetSmsMode(-1);
+    form.Fade().Enable(false);
     EXPECT_EQ(Indicator(), nullptr);
-    EXPECT_EQ(form.SmsMode, -1);
+    EXPECT_EQ(form.Fade().State(), effects::FadeGesture::Off);
     e2e::MoveCursor(400, 450);
     e2e::PumpFor(200);
     EXPECT_EQ(Indicator(), nullptr) << "the button still held starts nothing";
     e2e::MouseButton(MOUSEEVENTF_MIDDLEUP);
     e2e::PumpFor(100);
 
-    form.SetSmsMode(0);
+    form.Fade().Enable(true);
     EXPECT_NE(Press(400, 350), nullptr) << "armed again, the next press starts a gesture";
 }
 

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/frm_p2hwnd.h"
+#include "support/memory_store.h"
+#include "core/main_window.h"
 #include "harness.h"
 #include "settings/settings_store.h"
 
@@ -56,17 +57,17 @@ class MainFormTest : public ::testing::Test {
   protected:
     void SetUp() override { tray_ = std::make_unique<e2e::FakeTray>(); }
 
-    core::FrmP2hWnd& Load() {
+    core::MainWindow& Load() {
         form_ =
-            std::make_unique<core::FrmP2hWnd>(store_, counters_, common::FileVersion{1, 40, 0, 0});
-        EXPECT_TRUE(form_->Form_Load());
+            std::make_unique<core::MainWindow>(store_, counters_, common::FileVersion{1, 40, 0, 0});
+        EXPECT_TRUE(form_->Start());
         return *form_;
     }
 
     settings::MemoryStore store_;
     FixedCounters counters_;
     std::unique_ptr<e2e::FakeTray> tray_;
-    std::unique_ptr<core::FrmP2hWnd> form_;
+    std::unique_ptr<core::MainWindow> form_;
 };
 
 }  // namespace forms

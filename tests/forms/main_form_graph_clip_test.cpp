@@ -65,10 +65,10 @@ TEST_F(MainFormGraphAndClip, AddedTextShowsInTheMenu) {
         BoxScript script{c.entered, {}, false};
         g_script = &script;
         SetTimer(nullptr, 0, 20, &AnswerBox);
-        form.mnuAdd_Click();
+        form.Clips().AddEntry(form.hwnd());
         EXPECT_TRUE(script.seen);
         EXPECT_EQ(script.proposed, L"clipboard text");
-        EXPECT_EQ(Texts(form.Menu().ClipMenu()), c.menu);
+        EXPECT_EQ(Texts(form.Clips().Handle()), c.menu);
         bool stored = c.menu.size() > 3;
         EXPECT_EQ(store_.Writes().size(), writes + (stored ? 1 : 0));
         if (stored) {
@@ -80,9 +80,9 @@ TEST_F(MainFormGraphAndClip, AddedTextShowsInTheMenu) {
 
 TEST_F(MainFormGraphAndClip, TicksDrawTheLoadAndTheStaticIconComesBack) {
     auto& form = Load();  // the counters report full load on every sample
-    form.SetCpuColours(0x0000FF, 0xC0C0C0);
+    form.Graph().SetColours(0x0000FF, 0xC0C0C0);
     auto staticIcon = tray_->EventsOfOp(NIM_ADD).front().Icon;
-    form.Timer2_Timer();
+    form.Graph().OnGraphTick();
     auto mods = tray_->EventsOfOp(NIM_MODIFY);
     ASSERT_EQ(mods.size(), 1u);
     ASSERT_TRUE(mods[0].Icon.has_value());
@@ -97,9 +97,9 @@ TEST_F(MainFormGraphAndClip, TicksDrawTheLoadAndTheStaticIconComesBack) {
         }
         EXPECT_EQ(drawn, x == 15 ? 16 : 1) << "column " << x;
     }
-    EXPECT_EQ(form.CpuHistory[15], 15);
+    EXPECT_EQ(form.Graph().History()[15], 15);
 
-    form.ShowStaticTrayIcon();
+    form.Graph().ShowStaticIcon();
     mods = tray_->EventsOfOp(NIM_MODIFY);
     ASSERT_EQ(mods.size(), 2u);
     ASSERT_TRUE(mods[1].Icon.has_value() && staticIcon.has_value());

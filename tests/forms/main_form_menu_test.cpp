@@ -31,15 +31,15 @@ TEST_F(MainFormMenu, WithClipOnTheClipSubmenuComesFirst) {
     ASSERT_NE(root[0].Sub, nullptr);
     // An ampersand is doubled so the item shows it rather than a mnemonic.
     EXPECT_EQ(Texts(root[0].Sub), (Strings{L"a", L" b", L"x&&y", L"-", L"－－追加－－"}));
-    ASSERT_NE(form.Menu().ClipText(3), nullptr);
-    EXPECT_EQ(*form.Menu().ClipText(3), L"x&y");
-    EXPECT_EQ(form.Menu().ClipText(4), nullptr);
+    ASSERT_NE(form.Clips().Text(3), nullptr);
+    EXPECT_EQ(*form.Clips().Text(3), L"x&y");
+    EXPECT_EQ(form.Clips().Text(4), nullptr);
 }
 
 TEST_F(MainFormMenu, NoClipTextsLeaveOnlyTheSeparatorAndAdd) {
     store_.Write(Key::UseClipboard, L"1");
     auto& form = Load();
-    EXPECT_EQ(Texts(form.Menu().ClipMenu()), (Strings{L"-", L"－－追加－－"}));
+    EXPECT_EQ(Texts(form.Clips().Handle()), (Strings{L"-", L"－－追加－－"}));
 }
 
 TEST_F(MainFormMenu, ClipMenuIsRebuiltWithoutGaps) {
@@ -47,8 +47,8 @@ TEST_F(MainFormMenu, ClipMenuIsRebuiltWithoutGaps) {
     store_.Write(Key::ClipText, L"\r\none\r\ntwo");
     auto& form = Load();
     store_.Write(Key::ClipText, L"\r\n\r\nthree");
-    form.SetClipMenu();
-    EXPECT_EQ(Texts(form.Menu().ClipMenu()), (Strings{L"three", L"-", L"－－追加－－"}));
+    form.Clips().Reload();
+    EXPECT_EQ(Texts(form.Clips().Handle()), (Strings{L"three", L"-", L"－－追加－－"}));
 }
 
 TEST_F(MainFormMenu, StoredRateCarriesTheCheckMark) {
@@ -60,32 +60,32 @@ TEST_F(MainFormMenu, StoredRateCarriesTheCheckMark) {
         for (int i = 0; i < 9; ++i)
             EXPECT_EQ(rates[static_cast<size_t>(i)].Checked, i == checked)
                 << stored << " item " << i;
-        EXPECT_EQ(form.AlphaIndex, checked);
+        EXPECT_EQ(form.Settings().AlphaIndex, checked);
         form_.reset();
     }
 }
 
 TEST_F(MainFormMenu, PickingARateMovesTheCheckAndStoresIt) {
     auto& form = Load();
-    form.mnuAP_Click(8);
-    form.mnuAP_Click(2);
+    form.SelectRate(8);
+    form.SelectRate(2);
     auto rates = Items(form.Menu().RateMenu());
     for (int i = 0; i < 9; ++i) EXPECT_EQ(rates[static_cast<size_t>(i)].Checked, i == 2);
-    EXPECT_EQ(form.AlphaIndex, 2);
+    EXPECT_EQ(form.Settings().AlphaIndex, 2);
     EXPECT_EQ(store_.Read(Key::Alpha), L"2");
 }
 
 TEST_F(MainFormMenu, StartupStateFromTheStore) {
     auto& fresh = Load();
-    EXPECT_EQ(fresh.HotkeySettings.AlphaKey, 122);
-    EXPECT_EQ(fresh.HotkeySettings.OnTopKey, 123);
-    EXPECT_EQ(fresh.HotkeySettings.TaskbarKey, 0);
-    EXPECT_EQ(fresh.HotkeySettings.TrayParkKey, 0);
-    EXPECT_EQ(fresh.SmsMode, -1);
-    EXPECT_FALSE(fresh.Timer2Enabled());
-    EXPECT_EQ(fresh.Timer2Interval(), 1000);
-    EXPECT_TRUE(fresh.Timer1Enabled());
-    EXPECT_EQ(fresh.VersionLabel, L"ﾊﾞｰｼﾞｮﾝ 1.40.00");
+    EXPECT_EQ(fresh.Settings().Hotkeys.AlphaKey, 122);
+    EXPECT_EQ(fresh.Settings().Hotkeys.OnTopKey, 123);
+    EXPECT_EQ(fresh.Settings().Hotkeys.TaskbarKey, 0);
+    EXPECT_EQ(fresh.Settings().Hotkeys.TrayParkKey, 0);
+    EXPECT_EQ(fresh.Fade().State(), effects::FadeGesture::Off);
+    EXPECT_FALSE(fresh.Graph().Enabled());
+    EXPECT_EQ(fresh.Graph().Interval(), 1000);
+    EXPECT_TRUE(fresh.Polling());
+    EXPECT_EQ(fresh.VersionLabel(), L"ﾊﾞｰｼﾞｮﾝ 1.40.00");
     EXPECT_TRUE(store_.Writes().empty());
     form_.reset();
 
@@ -95,11 +95,11 @@ TEST_F(MainFormMenu, StartupStateFromTheStore) {
     store_.Write(Key::UseShowTask, L"65");
     store_.Write(Key::CpuCol1, L"ff");
     auto& set = Load();
-    EXPECT_EQ(set.SmsMode, 0);
-    EXPECT_TRUE(set.Timer2Enabled());
-    EXPECT_EQ(set.Timer2Interval(), 250);
-    EXPECT_EQ(set.HotkeySettings.TaskbarKey, 65);
-    EXPECT_EQ(set.CpuDrawColour(), 0xFFu);
+    EXPECT_EQ(set.Fade().State(), effects::FadeGesture::Armed);
+    EXPECT_TRUE(set.Graph().Enabled());
+    EXPECT_EQ(set.Graph().Interval(), 250);
+    EXPECT_EQ(set.Settings().Hotkeys.TaskbarKey, 65);
+    EXPECT_EQ(set.Graph().DrawColour(), 0xFFu);
 }
 
 TEST_F(MainFormMenu, TrayIconCarriesTheTooltipWithTheProcessorCount) {

@@ -5,7 +5,7 @@
 
 #include "common/dpi.h"
 #include "form_fixture.h"
-#include "settings/frm_options.h"
+#include "settings/options_dialog.h"
 #include "settings/options_layout.h"
 
 namespace forms {
@@ -23,18 +23,18 @@ void CALLBACK RunWhileOpen(HWND, UINT, UINT_PTR id, DWORD) {
 
 class OptionsApply : public MainFormTest {
   protected:
-    // mnuOption_Click with `act` done to the open dialog; `act` must close it.
-    void Choose(std::function<void(settings::FrmOptions&)> act) {
+    // OpenOptions with `act` done to the open dialog; `act` must close it.
+    void Choose(std::function<void(settings::OptionsDialog&)> act) {
         auto& form = *form_;
         gWhileOpen = [&form, act] {
-            ASSERT_NE(form.OptionsDialog(), nullptr);
-            act(*form.OptionsDialog());
+            ASSERT_NE(form.Options(), nullptr);
+            act(*form.Options());
         };
         SetTimer(nullptr, 0, 20, &RunWhileOpen);
-        form.mnuOption_Click();
-        EXPECT_EQ(form.OptionsDialog(), nullptr) << "released when it closes";
+        form.OpenOptions();
+        EXPECT_EQ(form.Options(), nullptr) << "released when it closes";
     }
-    static void Press(settings::FrmOptions& d, int id) {
+    static void Press(settings::OptionsDialog& d, int id) {
         SendMessageW(d.Control(id), BM_CLICK, 0, 0);
     }
 };
@@ -51,45 +51,45 @@ TEST_F(OptionsApply, CancelWritesOnlyTheRateAndAppliesTheStore) {
     store_.Write(Key::UseSmsAlpha, L"1");
     size_t before = store_.Writes().size();
     bool pollingDuring = true;
-    Choose([&](settings::FrmOptions& d) {
-        pollingDuring = form.Timer1Enabled();
-        Press(d, settings::kCmdCancel);
+    Choose([&](settings::OptionsDialog& d) {
+        pollingDuring = form.Polling();
+        Press(d, settings::kOptionsCancel);
     });
     EXPECT_FALSE(pollingDuring) << "no hotkey polling while the dialog is open";
-    EXPECT_TRUE(form.Timer1Enabled());
+    EXPECT_TRUE(form.Polling());
     ASSERT_EQ(store_.Writes().size(), before + 1);
     EXPECT_EQ(store_.Writes().back(), Key::Alpha);
     EXPECT_EQ(store_.Read(Key::Alpha), L"4");
-    EXPECT_EQ(form.HotkeySettings.AlphaKey, 65);
-    EXPECT_TRUE(form.Timer2Enabled());
-    EXPECT_EQ(form.Timer2Interval(), 250);
-    EXPECT_EQ(form.CpuDrawColour(), 0x0000FFu);
+    EXPECT_EQ(form.Settings().Hotkeys.AlphaKey, 65);
+    EXPECT_TRUE(form.Graph().Enabled());
+    EXPECT_EQ(form.Graph().Interval(), 250);
+    EXPECT_EQ(form.Graph().DrawColour(), 0x0000FFu);
     EXPECT_TRUE(form.Menu().ClipVisible());
-    EXPECT_EQ(Texts(form.Menu().ClipMenu()),
+    EXPECT_EQ(Texts(form.Clips().Handle()),
               (std::vector<std::wstring>{L"one", L"-", L"－－追加－－"}));
-    EXPECT_EQ(form.SmsMode, 0);
+    EXPECT_EQ(form.Fade().State(), effects::FadeGesture::Armed);
 }
 
 TEST_F(OptionsApply, OkAppliesWhatTheDialogStored) {
     store_.Write(Key::UseCpuMon, L"1");
     store_.Write(Key::UseSmsAlpha, L"1");
     auto& form = Load();
-    HICON staticIcon = form.Tray()->Icon();
-    form.Timer2_Timer();  // the graph takes the icon over
-    Choose([&](settings::FrmOptions& d) {
-        SendMessageW(d.Control(settings::kCmbKey0), CB_SETCURSEL, 10, 0);  // F10
-        SendMessageW(d.Control(settings::kCmbAP), CB_SETCURSEL, 7, 0);
-        SendMessageW(d.Control(settings::kChkCPU), BM_SETCHECK, BST_UNCHECKED, 0);
-        SendMessageW(d.Control(settings::kChkSMS), BM_SETCHECK, BST_UNCHECKED, 0);
-        Press(d, settings::kCmdOK);
+    HICON staticIcon = form.Tray().Icon();
+    form.Graph().OnGraphTick();  // the graph takes the icon over
+    Choose([&](settings::OptionsDialog& d) {
+        SendMessageW(d.Control(settings::kAlphaKeyList), CB_SETCURSEL, 10, 0);  // F10
+        SendMessageW(d.Control(settings::kRateList), CB_SETCURSEL, 7, 0);
+        SendMessageW(d.Control(settings::kCpuCheck), BM_SETCHECK, BST_UNCHECKED, 0);
+        SendMessageW(d.Control(settings::kSmoothFadeCheck), BM_SETCHECK, BST_UNCHECKED, 0);
+        Press(d, settings::kOptionsOK);
     });
-    EXPECT_EQ(form.HotkeySettings.AlphaKey, 121);
-    EXPECT_EQ(form.AlphaIndex, 7);
+    EXPECT_EQ(form.Settings().Hotkeys.AlphaKey, 121);
+    EXPECT_EQ(form.Settings().AlphaIndex, 7);
     auto rates = Items(form.Menu().RateMenu());
     for (size_t i = 0; i < rates.size(); ++i) EXPECT_EQ(rates[i].Checked, i == 7) << i;
-    EXPECT_FALSE(form.Timer2Enabled());
-    EXPECT_EQ(form.Tray()->Icon(), staticIcon) << "the static icon is back";
-    EXPECT_EQ(form.SmsMode, -1);
+    EXPECT_FALSE(form.Graph().Enabled());
+    EXPECT_EQ(form.Tray().Icon(), staticIcon) << "the static icon is back";
+    EXPECT_EQ(form.Fade().State(), effects::FadeGesture::Off);
     // The dialog writes the twelve keys, the re-apply the rate once more.
     auto w = store_.Writes();
     ASSERT_GE(w.size(), 13u);
@@ -114,28 +114,28 @@ TEST_F(OptionsApply, UnusableValuesLeaveTargetsOrSwitchOff) {
                              {Key::CpuCol1, L"zz"},
                              {Key::CpuCol2, L"1000000"}})
         store_.Write(key, text);
-    Choose([&](settings::FrmOptions& d) { Press(d, settings::kCmdCancel); });
-    EXPECT_EQ(form.HotkeySettings.AlphaKey, 122);
-    EXPECT_EQ(form.AlphaIndex, 6);
+    Choose([&](settings::OptionsDialog& d) { Press(d, settings::kOptionsCancel); });
+    EXPECT_EQ(form.Settings().Hotkeys.AlphaKey, 122);
+    EXPECT_EQ(form.Settings().AlphaIndex, 6);
     EXPECT_EQ(store_.Read(Key::Alpha), L"6") << "the rate in force is written back";
-    EXPECT_FALSE(form.Timer2Enabled());
+    EXPECT_FALSE(form.Graph().Enabled());
     EXPECT_FALSE(form.Menu().ClipVisible());
-    EXPECT_EQ(form.SmsMode, -1);
-    EXPECT_EQ(form.Timer2Interval(), 300);
-    EXPECT_EQ(form.CpuDrawColour(), 0x00FF00u);
-    EXPECT_EQ(form.CpuBackColour(), 0x0000FFu);
+    EXPECT_EQ(form.Fade().State(), effects::FadeGesture::Off);
+    EXPECT_EQ(form.Graph().Interval(), 300);
+    EXPECT_EQ(form.Graph().DrawColour(), 0x00FF00u);
+    EXPECT_EQ(form.Graph().BackColour(), 0x0000FFu);
 }
 
 TEST_F(OptionsApply, ChoosingItAgainBringsTheOpenDialogForward) {
     auto& form = Load();
     int dialogs = 0;
-    Choose([&](settings::FrmOptions& d) {
-        form.mnuOption_Click();  // returns at once: one dialog at a time
+    Choose([&](settings::OptionsDialog& d) {
+        form.OpenOptions();  // returns at once: one dialog at a time
         for (HWND w = FindWindowW(settings::kOptionsClassName, nullptr); w;
              w = FindWindowExW(nullptr, w, settings::kOptionsClassName, nullptr))
             ++dialogs;
-        EXPECT_EQ(form.OptionsDialog(), &d);
-        Press(d, settings::kCmdCancel);
+        EXPECT_EQ(form.Options(), &d);
+        Press(d, settings::kOptionsCancel);
     });
     EXPECT_EQ(dialogs, 1);
 }
@@ -144,10 +144,10 @@ class VersionForm : public MainFormTest {};
 
 TEST_F(VersionForm, FadesInWithThePollingOffAndOkHidesIt) {
     auto& form = Load();
-    form.mnuVer_Click();
+    form.ShowVersion();
     HWND w = form.hwnd();
     EXPECT_TRUE(IsWindowVisible(w));
-    EXPECT_FALSE(form.Timer1Enabled());
+    EXPECT_FALSE(form.Polling());
     BYTE alpha = 0;
     DWORD flags = 0;
     ASSERT_TRUE(GetLayeredWindowAttributes(w, nullptr, &alpha, &flags));
@@ -166,12 +166,12 @@ TEST_F(VersionForm, FadesInWithThePollingOffAndOkHidesIt) {
     EXPECT_EQ(client.bottom, common::TwipsToPixels(1410, dpi));
     SendMessageW(GetDlgItem(w, core::kVersionOK), BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindowVisible(w));
-    EXPECT_TRUE(form.Timer1Enabled());
+    EXPECT_TRUE(form.Polling());
     // The close box does the same, and the next opening fades in again.
-    form.mnuVer_Click();
+    form.ShowVersion();
     SendMessageW(w, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindowVisible(w));
-    EXPECT_TRUE(form.Timer1Enabled());
+    EXPECT_TRUE(form.Polling());
     EXPECT_TRUE(IsWindow(w));
 }
 

@@ -1,4 +1,4 @@
-// frmOptions built in this process on an in-memory store: its controls, the
+// The options dialog built in this process on an in-memory store: its controls, the
 // keyboard order, what it shows and what OK and Cancel write.
 #include <gtest/gtest.h>
 
@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "support/memory_store.h"
 #include "common/dpi.h"
-#include "settings/frm_options.h"
+#include "settings/options_dialog.h"
 #include "settings/options_layout.h"
 
 namespace forms {
@@ -25,8 +26,8 @@ std::wstring Text(HWND h) {
 
 class OptionsForm : public ::testing::Test {
   protected:
-    FrmOptions& Open() {
-        dialog_ = std::make_unique<FrmOptions>(store_);
+    OptionsDialog& Open() {
+        dialog_ = std::make_unique<OptionsDialog>(store_);
         EXPECT_TRUE(dialog_->Create(nullptr));
         return *dialog_;
     }
@@ -44,7 +45,7 @@ class OptionsForm : public ::testing::Test {
     }
 
     MemoryStore store_;
-    std::unique_ptr<FrmOptions> dialog_;
+    std::unique_ptr<OptionsDialog> dialog_;
 };
 
 TEST_F(OptionsForm, WindowAndControlsAsLaidOut) {
@@ -83,7 +84,7 @@ TEST_F(OptionsForm, WindowAndControlsAsLaidOut) {
     }
     if (dpi == 96) {  // the table's figures at 100 %
         RECT ok{};
-        GetWindowRect(d.Control(kCmdOK), &ok);
+        GetWindowRect(d.Control(kOptionsOK), &ok);
         EXPECT_EQ(ok.right - ok.left, 69);
         EXPECT_EQ(ok.bottom - ok.top, 21);
     }
@@ -94,10 +95,10 @@ TEST_F(OptionsForm, TooltipsOnTheLists) {
     struct Case {
         int id;
         const wchar_t* tip;
-    } cases[] = {{kCmbKey0, L"透過表示するときに使うキーを設定します"},
-                 {kCmbKey1, L"常に手前表示をするときに使うキーを設定します"},
-                 {kCmbKey3, L"常に手前表示をするときに使うキーを設定します"},
-                 {kCmbAP, L"透過する割合を設定します"}};
+    } cases[] = {{kAlphaKeyList, L"透過表示するときに使うキーを設定します"},
+                 {kOnTopKeyList, L"常に手前表示をするときに使うキーを設定します"},
+                 {kTrayKeyList, L"常に手前表示をするときに使うキーを設定します"},
+                 {kRateList, L"透過する割合を設定します"}};
     for (auto c : cases) {
         wchar_t buf[256] = L"";
         TOOLINFOW ti{};
@@ -114,13 +115,13 @@ TEST_F(OptionsForm, TooltipsOnTheLists) {
 TEST_F(OptionsForm, TabVisitsTheControlsInOrder) {
     auto& d = Open();
     std::vector<int> seen;
-    HWND h = d.Control(kCmdOK);
+    HWND h = d.Control(kOptionsOK);
     for (size_t i = 0; i < kOptionsTabOrder.size() + 1; ++i) {
         seen.push_back(GetDlgCtrlID(h));
         h = GetNextDlgTabItem(d.hwnd(), h, FALSE);
     }
     std::vector<int> want(kOptionsTabOrder.begin(), kOptionsTabOrder.end());
-    want.push_back(kCmdOK);  // and round again
+    want.push_back(kOptionsOK);  // and round again
     EXPECT_EQ(seen, want);
 }
 
@@ -136,38 +137,38 @@ TEST_F(OptionsForm, ListsAndSelectionsFromTheStore) {
     store_.Write(Key::CpuCol2, L"nothing");
     size_t before = store_.Writes().size();
     auto& d = Open();
-    EXPECT_EQ(SendMessageW(d.Control(kCmbKey2), CB_GETCOUNT, 0, 0), 24);
-    EXPECT_EQ(SendMessageW(d.Control(kCmbAP), CB_GETCOUNT, 0, 0), 9);
-    EXPECT_EQ(Sel(kCmbKey0), 0);
-    EXPECT_EQ(Text(d.Control(kCmbKey0)), L"-使用しない-");
-    EXPECT_EQ(Sel(kCmbKey1), 13);
-    EXPECT_EQ(Sel(kCmbKey2), 0);
-    EXPECT_EQ(Text(d.Control(kCmbKey3)), L"Pause");
-    EXPECT_EQ(Text(d.Control(kCmbAP)), L"10%");
-    EXPECT_FALSE(Checked(kChkSMS));
-    EXPECT_TRUE(Checked(kChkCPU));
-    EXPECT_EQ(Text(d.Control(kTxtClip)), L"\r\na\r\n");
-    EXPECT_EQ(Text(d.Control(kTxtTime)), L"abc");
-    EXPECT_EQ(Text(d.Control(kTxtCol1)), L"ff");
-    EXPECT_EQ(d.Shape1Colour(), 0x0000FFu);
-    EXPECT_EQ(Text(d.Control(kTxtCol2)), L"nothing");
-    EXPECT_EQ(d.Shape2Colour(), 0u);
+    EXPECT_EQ(SendMessageW(d.Control(kTaskbarKeyList), CB_GETCOUNT, 0, 0), 24);
+    EXPECT_EQ(SendMessageW(d.Control(kRateList), CB_GETCOUNT, 0, 0), 9);
+    EXPECT_EQ(Sel(kAlphaKeyList), 0);
+    EXPECT_EQ(Text(d.Control(kAlphaKeyList)), L"-使用しない-");
+    EXPECT_EQ(Sel(kOnTopKeyList), 13);
+    EXPECT_EQ(Sel(kTaskbarKeyList), 0);
+    EXPECT_EQ(Text(d.Control(kTrayKeyList)), L"Pause");
+    EXPECT_EQ(Text(d.Control(kRateList)), L"10%");
+    EXPECT_FALSE(Checked(kSmoothFadeCheck));
+    EXPECT_TRUE(Checked(kCpuCheck));
+    EXPECT_EQ(Text(d.Control(kClipEdit)), L"\r\na\r\n");
+    EXPECT_EQ(Text(d.Control(kIntervalEdit)), L"abc");
+    EXPECT_EQ(Text(d.Control(kDrawColourEdit)), L"ff");
+    EXPECT_EQ(d.DrawColourSample(), 0x0000FFu);
+    EXPECT_EQ(Text(d.Control(kBackColourEdit)), L"nothing");
+    EXPECT_EQ(d.BackColourSample(), 0u);
     EXPECT_EQ(store_.Writes().size(), before) << "opening writes nothing";
 }
 
 TEST_F(OptionsForm, OkWritesTheTwelveKeysFromTheControls) {
     auto& d = Open();
-    SendMessageW(d.Control(kCmbKey2), CB_SETCURSEL, 21, 0);
-    SendMessageW(d.Control(kCmbAP), CB_SETCURSEL, 0, 0);
-    SendMessageW(d.Control(kChkClip), BM_SETCHECK, BST_CHECKED, 0);
-    Type(kTxtCol1, L"ff", true);
-    EXPECT_EQ(d.Shape1Colour(), 0x0000FFu) << "Enter confirms";
-    Type(kTxtCol2, L"123456", false);
-    EXPECT_EQ(d.Shape2Colour(), 0u) << "typing alone changes no sample";
-    Type(kTxtTime, L"abc", false);
-    SetWindowTextW(d.Control(kTxtClip), L"\r\nx\r\n\r\n y ");
-    SendMessageW(d.hwnd(), WM_COMMAND, MAKEWPARAM(kCmdOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(d.Control(kCmdOK)));
+    SendMessageW(d.Control(kTaskbarKeyList), CB_SETCURSEL, 21, 0);
+    SendMessageW(d.Control(kRateList), CB_SETCURSEL, 0, 0);
+    SendMessageW(d.Control(kClipCheck), BM_SETCHECK, BST_CHECKED, 0);
+    Type(kDrawColourEdit, L"ff", true);
+    EXPECT_EQ(d.DrawColourSample(), 0x0000FFu) << "Enter confirms";
+    Type(kBackColourEdit, L"123456", false);
+    EXPECT_EQ(d.BackColourSample(), 0u) << "typing alone changes no sample";
+    Type(kIntervalEdit, L"abc", false);
+    SetWindowTextW(d.Control(kClipEdit), L"\r\nx\r\n\r\n y ");
+    SendMessageW(d.hwnd(), WM_COMMAND, MAKEWPARAM(kOptionsOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(d.Control(kOptionsOK)));
     EXPECT_FALSE(IsWindowVisible(d.hwnd()));
     std::vector<Key> order;
     for (const auto& k : kKeys) order.push_back(k.key);
@@ -184,22 +185,22 @@ TEST_F(OptionsForm, OkWritesTheTwelveKeysFromTheControls) {
 
 TEST_F(OptionsForm, AnUnreadableConfirmedColourKeepsTheSample) {
     auto& d = Open();
-    Type(kTxtCol1, L"12345g", true);
-    Type(kTxtCol2, L"1000000", true);
-    EXPECT_EQ(d.Shape1Colour(), 0x00FF00u);
-    EXPECT_EQ(d.Shape2Colour(), 0u);
-    EXPECT_EQ(Text(d.Control(kTxtCol1)), L"12345g") << "Enter leaves the text as typed";
+    Type(kDrawColourEdit, L"12345g", true);
+    Type(kBackColourEdit, L"1000000", true);
+    EXPECT_EQ(d.DrawColourSample(), 0x00FF00u);
+    EXPECT_EQ(d.BackColourSample(), 0u);
+    EXPECT_EQ(Text(d.Control(kDrawColourEdit)), L"12345g") << "Enter leaves the text as typed";
 }
 
 TEST_F(OptionsForm, EnterInAFieldPressesNothing) {
     auto& d = Open();
     ShowWindow(d.hwnd(), SW_SHOW);
-    SetFocus(d.Control(kTxtTime));
+    SetFocus(d.Control(kIntervalEdit));
     // What the dialog's keyboard handling sends for Enter when no default button exists.
     SendMessageW(d.hwnd(), WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(IsWindowVisible(d.hwnd()));
     EXPECT_TRUE(store_.Writes().empty());
-    SetFocus(d.Control(kCmdOK));
+    SetFocus(d.Control(kOptionsOK));
     SendMessageW(d.hwnd(), WM_COMMAND, IDOK, 0);
     EXPECT_FALSE(IsWindowVisible(d.hwnd())) << "Enter on the focused OK presses it";
     EXPECT_EQ(store_.Writes().size(), 12u);
@@ -209,8 +210,8 @@ TEST_F(OptionsForm, CancelEscapeAndCloseBoxWriteNothing) {
     for (int way = 0; way < 3; ++way) {
         auto& d = Open();
         ShowWindow(d.hwnd(), SW_SHOW);
-        SendMessageW(d.Control(kChkCPU), BM_SETCHECK, BST_CHECKED, 0);
-        if (way == 0) SendMessageW(d.Control(kCmdCancel), BM_CLICK, 0, 0);
+        SendMessageW(d.Control(kCpuCheck), BM_SETCHECK, BST_CHECKED, 0);
+        if (way == 0) SendMessageW(d.Control(kOptionsCancel), BM_CLICK, 0, 0);
         if (way == 1) SendMessageW(d.hwnd(), WM_COMMAND, IDCANCEL, 0);  // Esc
         if (way == 2) SendMessageW(d.hwnd(), WM_CLOSE, 0, 0);
         EXPECT_FALSE(IsWindowVisible(d.hwnd())) << way;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "companion/tray_frames.h"
 #include "corvel_fixture.h"
 #include "harness.h"
 #include "settings/options_layout.h"
@@ -17,8 +18,8 @@ namespace {
 
 using namespace e2e;
 
-constexpr const wchar_t* kOptionsClass = L"Vitrane.frmOptions";
-constexpr const wchar_t* kIndicatorClass = L"Vitrane.frmCnt";
+constexpr const wchar_t* kOptionsClass = L"Vitrane.OptionsDialog";
+constexpr const wchar_t* kIndicatorClass = L"Vitrane.FadeIndicator";
 
 bool WriteBmp(const std::wstring& path, int w, int h, const std::vector<uint32_t>& topDown) {
     BITMAPFILEHEADER fh{};
@@ -92,40 +93,76 @@ bool ChooseMenuItem(HWND main, int ups) {
     return true;
 }
 
-// Corvel's five frames side by side, on the colour of a taskbar.
+// A 16 x 16 icon's colour image (0x00RRGGBB, top-down) and which of its
+// pixels the mask makes see-through.
+struct IconImage {
+    std::vector<uint32_t> Colour = std::vector<uint32_t>(256, 0);
+    std::vector<bool> Clear = std::vector<bool>(256, true);
+};
+
+IconImage ReadIcon16(HICON icon) {
+    IconImage out;
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return out;
+    auto read = [](HBITMAP bitmap) {
+        std::vector<uint32_t> px(256, 0);
+        BITMAPINFO bi{};
+        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+        bi.bmiHeader.biWidth = 16;
+        bi.bmiHeader.biHeight = -16;
+        bi.bmiHeader.biPlanes = 1;
+        bi.bmiHeader.biBitCount = 32;
+        bi.bmiHeader.biCompression = BI_RGB;
+        HDC dc = GetDC(nullptr);
+        GetDIBits(dc, bitmap, 0, 16, px.data(), &bi, DIB_RGB_COLORS);
+        ReleaseDC(nullptr, dc);
+        return px;
+    };
+    std::vector<uint32_t> mask = read(info.hbmMask);
+    out.Colour = read(info.hbmColor);
+    for (size_t i = 0; i < 256; ++i) out.Clear[i] = (mask[i] & 0xFFFFFF) != 0;
+    DeleteObject(info.hbmMask);
+    DeleteObject(info.hbmColor);
+    return out;
+}
+
+// Corvel's five frames side by side, on the colour of a taskbar. Wine cannot
+// read the class icon of another process's window, so the frames are made
+// here, with Corvel's own code, for a window of this process that carries
+// Vitrane's icon.
 void SaveCorvelFrames(const std::wstring& dir) {
-    FakeTray tray;
-    TargetWindow target(L"Corvel のテスト");
-    Process corvel = Process::Start(ProgramPath(L"Corvel.exe"), target.HandleText());
-    HWND cw = nullptr;
-    WaitFor([&] { return (cw = FindWindowOf(corvel.Pid(), L"CorvelForm")) != nullptr; }, 10000);
-    tray.WaitForEvent([&](const TrayEvent& e) { return e.Op == NIM_ADD && e.Owner == cw; });
-    ShowWindow(target.Hwnd(), SW_MINIMIZE);  // parks it: the icon sinks through every frame
-    std::map<int, TrayIconPixels> frames;
-    WaitFor(
-        [&] {
-            for (const auto& e : tray.Events())
-                if (e.Owner == cw && e.Icon && FrameShown(*e.Icon))
-                    frames[FrameShown(*e.Icon)] = *e.Icon;
-            return frames.size() == 5;
-        },
-        15000);
-    corvel.Kill();
+    HICON small = nullptr;
+    ExtractIconExW(ProgramPath(L"Vitrane.exe").c_str(), 0, nullptr, &small, 1);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hIcon = small;
+    wc.hIconSm = small;
+    wc.lpszClassName = L"ScreenshotsParkedWindow";
+    RegisterClassExW(&wc);
+    HWND target = CreateWindowExW(0, wc.lpszClassName, L"Corvel のテスト", WS_OVERLAPPEDWINDOW, 0,
+                                  0, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
+    companion::FrameIcons icons = companion::MakeFrameIcons(target);
     constexpr int kGap = 4;
     constexpr uint32_t kTaskbar = 0xD4D0C8;
     int w = 5 * 16 + 6 * kGap, h = 16 + 2 * kGap;
     std::vector<uint32_t> px(static_cast<size_t>(w) * h, 0xFFFFFF);
+    bool all = small != nullptr;
     for (int f = 1; f <= 5; ++f) {
-        auto it = frames.find(f);
+        all = all && icons[static_cast<size_t>(f - 1)];
+        IconImage frame = ReadIcon16(icons[static_cast<size_t>(f - 1)].get());
         int ox = kGap + (f - 1) * (16 + kGap);
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x) {
-                uint32_t c = kTaskbar;
-                if (it != frames.end() && !it->second.ClearAt(x, y)) c = it->second.At(x, y);
+                size_t at = static_cast<size_t>(y * 16 + x);
+                uint32_t c = frame.Clear[at] ? kTaskbar : frame.Colour[at] & 0xFFFFFF;
                 px[static_cast<size_t>((kGap + y) * w + ox + x)] = c;
             }
     }
-    Report("corvel-frames", frames.size() == 5 && WriteBmp(dir + L"corvel-frames.bmp", w, h, px));
+    DestroyWindow(target);
+    if (small) DestroyIcon(small);
+    Report("corvel-frames", all && WriteBmp(dir + L"corvel-frames.bmp", w, h, px));
 }
 
 void SaveVitranePictures() {

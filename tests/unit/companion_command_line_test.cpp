@@ -3,13 +3,12 @@
 #include <optional>
 #include <string>
 
-#include "companion/command_line.h"
-#include "companion/companion_names.h"
+#include "common/companion_contract.h"
 
 namespace {
 
-using companion::ArgumentText;
-using companion::TargetHandleFromArgument;
+using common::ArgumentText;
+using common::TargetHandleFromArgument;
 
 TEST(CompanionCommandLine, ArgumentIsEverythingAfterTheProgramPath) {
     struct Case {
@@ -68,11 +67,11 @@ TEST(CompanionCommandLine, OnlyA32BitDecimalIsAHandle) {
 }
 
 TEST(CompanionNames, CaptionAndMutexCarryThePlainDecimalHandle) {
-    EXPECT_EQ(companion::CompanionCaption(1234), L"Corvel-1234");
-    EXPECT_EQ(companion::CompanionCaption(-5), L"Corvel--5");
-    EXPECT_EQ(companion::CompanionCaption(*TargetHandleFromArgument(L" +0012 ")), L"Corvel-12");
-    EXPECT_EQ(companion::CompanionMutexName(1234), L"Local\\Corvel-1234");
-    EXPECT_NE(companion::CompanionMutexName(1234), companion::CompanionMutexName(12345));
+    EXPECT_EQ(common::CompanionCaption(1234), L"Corvel-1234");
+    EXPECT_EQ(common::CompanionCaption(-5), L"Corvel--5");
+    EXPECT_EQ(common::CompanionCaption(*TargetHandleFromArgument(L" +0012 ")), L"Corvel-12");
+    EXPECT_EQ(common::CompanionMutexName(1234), L"Local\\Corvel-1234");
+    EXPECT_NE(common::CompanionMutexName(1234), common::CompanionMutexName(12345));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "companion/companion_messages.h"
+#include "companion/message_actions.h"
 #include "companion/tray_animation.h"
 
 namespace {

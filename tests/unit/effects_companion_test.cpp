@@ -2,29 +2,30 @@
 
 #include <map>
 
-#include "effects/companion_launch.h"
+#include "common/companion_contract.h"
+#include "effects/launch_tracker.h"
 
 namespace {
 
 using effects::LaunchTracker;
 
 TEST(CompanionTexts, CaptionIsSignedDecimal) {
-    EXPECT_EQ(effects::CompanionCaption(1234), L"Corvel-1234");
-    EXPECT_EQ(effects::CompanionCaption(-5), L"Corvel--5");
-    EXPECT_EQ(effects::CompanionCaption(0), L"Corvel-0");
+    EXPECT_EQ(common::CompanionCaption(1234), L"Corvel-1234");
+    EXPECT_EQ(common::CompanionCaption(-5), L"Corvel--5");
+    EXPECT_EQ(common::CompanionCaption(0), L"Corvel-0");
 }
 
 TEST(CompanionTexts, CompanionLivesBesideTheProgram) {
-    EXPECT_EQ(effects::CompanionPath(L"C:\\Tools\\Vitrane.exe"), L"C:\\Tools\\Corvel.exe");
-    EXPECT_EQ(effects::CompanionPath(L"C:\\Vitrane.exe"), L"C:\\Corvel.exe");
-    EXPECT_EQ(effects::CompanionPath(L"\\\\srv\\a b\\v.exe"), L"\\\\srv\\a b\\Corvel.exe");
-    EXPECT_EQ(effects::CompanionPath(L"Vitrane.exe"), L"Corvel.exe");
+    EXPECT_EQ(common::CompanionPath(L"C:\\Tools\\Vitrane.exe"), L"C:\\Tools\\Corvel.exe");
+    EXPECT_EQ(common::CompanionPath(L"C:\\Vitrane.exe"), L"C:\\Corvel.exe");
+    EXPECT_EQ(common::CompanionPath(L"\\\\srv\\a b\\v.exe"), L"\\\\srv\\a b\\Corvel.exe");
+    EXPECT_EQ(common::CompanionPath(L"Vitrane.exe"), L"Corvel.exe");
 }
 
 TEST(CompanionTexts, CommandLineQuotesThePath) {
-    EXPECT_EQ(effects::CompanionCommandLine(L"C:\\Program Files\\x\\Corvel.exe", 66090),
+    EXPECT_EQ(common::CompanionCommandLine(L"C:\\Program Files\\x\\Corvel.exe", 66090),
               L"\"C:\\Program Files\\x\\Corvel.exe\" 66090");
-    EXPECT_EQ(effects::CompanionCommandLine(L"C:\\Corvel.exe", -2), L"\"C:\\Corvel.exe\" -2");
+    EXPECT_EQ(common::CompanionCommandLine(L"C:\\Corvel.exe", -2), L"\"C:\\Corvel.exe\" -2");
 }
 
 // Launches are forgotten exactly when the caller says they settled, and

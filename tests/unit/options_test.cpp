@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "support/memory_store.h"
 #include "common/twips.h"
 #include "core/version_fade.h"
 #include "settings/options_layout.h"
@@ -25,7 +26,7 @@ TEST(Twips, ScaleToTheNearestPixel) {
 }
 
 TEST(Twips, NeighboursKeepTouchingAtAnyScale) {
-    // cmdOK ends where cmdCancel's gap starts, at every DPI, because both edges round alike.
+    // OK ends where Cancel's gap starts, at every DPI, because both edges round alike.
     for (int dpi : {96, 120, 144, 168, 192, 288}) {
         PixelRect a = TwipsToPixels(TwipsRect{3780, 4740, 1035, 315}, dpi);
         PixelRect b = TwipsToPixels(TwipsRect{4815, 4740, 165, 315}, dpi);
@@ -61,14 +62,14 @@ TEST(OptionsLayout, TabOrderHoldsEveryInputOnce) {
                      c.Kind != ControlKind::GreyLabel && c.Kind != ControlKind::ColourSample;
         EXPECT_EQ(inTab.count(c.Id) == 1, input) << c.Id;
     }
-    EXPECT_EQ(kOptionsTabOrder.front(), kCmdOK);
+    EXPECT_EQ(kOptionsTabOrder.front(), kOptionsOK);
 }
 
 TEST(OptionsLayout, PlacesInFramesAreOffsetByTheFrame) {
-    TwipsRect r = DialogPlace(*FindControl(kTxtCol1));
+    TwipsRect r = DialogPlace(*FindControl(kDrawColourEdit));
     EXPECT_EQ(r.Left, 60 + 1080);
     EXPECT_EQ(r.Top, 3180 + 540);
-    EXPECT_EQ(DialogPlace(*FindControl(kCmdOK)).Left, 3780);
+    EXPECT_EQ(DialogPlace(*FindControl(kOptionsOK)).Left, 3780);
 }
 
 class OptionsValuesTest : public ::testing::Test {
@@ -83,8 +84,8 @@ TEST_F(OptionsValuesTest, AnEmptyStoreShowsTheDefaults) {
     EXPECT_EQ(v.RateIndex, 4);
     EXPECT_FALSE(v.Sms || v.Cpu || v.Clip);
     EXPECT_EQ(v.CpuTime, L"1000");
-    EXPECT_EQ(v.Shape1, 0x00FF00u);
-    EXPECT_EQ(v.Shape2, 0u);
+    EXPECT_EQ(v.DrawSample, 0x00FF00u);
+    EXPECT_EQ(v.BackSample, 0u);
     EXPECT_TRUE(store.Writes().empty());
 }
 
@@ -105,9 +106,9 @@ TEST_F(OptionsValuesTest, StoredTextsThatCannotBeShownLeaveTheInitialState) {
     EXPECT_FALSE(v.Sms);
     EXPECT_TRUE(v.Cpu);
     EXPECT_FALSE(v.Clip);
-    EXPECT_EQ(v.Col1Text, L"zz") << "the text is shown as stored";
-    EXPECT_EQ(v.Shape1, 0x00FF00u) << "the sample keeps green";
-    EXPECT_EQ(v.Shape2, 0u) << "above FFFFFF is refused";
+    EXPECT_EQ(v.DrawColourText, L"zz") << "the text is shown as stored";
+    EXPECT_EQ(v.DrawSample, 0x00FF00u) << "the sample keeps green";
+    EXPECT_EQ(v.BackSample, 0u) << "above FFFFFF is refused";
 }
 
 TEST_F(OptionsValuesTest, ConfirmingAColourTakesHexTextOrKeepsTheSample) {
@@ -128,9 +129,9 @@ TEST_F(OptionsValuesTest, OkWritesAllTwelveKeysInOrder) {
     v.Clip = true;
     v.ClipText = L"\r\n a \r\n\r\nb";
     v.CpuTime = L"abc";
-    v.Col1Text = L"typed, not confirmed";
-    v.Shape1 = 0x0000FF;
-    v.Shape2 = 0xABCDEF;
+    v.DrawColourText = L"typed, not confirmed";
+    v.DrawSample = 0x0000FF;
+    v.BackSample = 0xABCDEF;
     WriteOptionsValues(store, v, table);
     std::vector<Key> order;
     for (const auto& k : kKeys) order.push_back(k.key);

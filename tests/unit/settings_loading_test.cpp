@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "support/memory_store.h"
 #include "settings/loaded_settings.h"
 
 using namespace settings;
 
-TEST(StartupSettings, EmptyStoreGivesTheDefaults) {
+TEST(RunningSettings, EmptyStoreGivesTheDefaults) {
     MemoryStore store;
-    StartupSettings s = LoadStartupSettings(store);
+    RunningSettings s = LoadStartupSettings(store);
     EXPECT_EQ(s.Hotkeys.AlphaKey, 122);
     EXPECT_EQ(s.Hotkeys.OnTopKey, 123);
     EXPECT_EQ(s.Hotkeys.TaskbarKey, 0);
@@ -21,7 +22,7 @@ TEST(StartupSettings, EmptyStoreGivesTheDefaults) {
     EXPECT_TRUE(store.Writes().empty()) << "start-up writes nothing";
 }
 
-TEST(StartupSettings, StoredValuesAreUsed) {
+TEST(RunningSettings, StoredValuesAreUsed) {
     MemoryStore store;
     store.Write(Key::UseAlpha, L"0");
     store.Write(Key::UseOnTop, L"65");
@@ -34,7 +35,7 @@ TEST(StartupSettings, StoredValuesAreUsed) {
     store.Write(Key::CpuTime, L"250");
     store.Write(Key::CpuCol1, L"ff");
     store.Write(Key::CpuCol2, L"FFFFFF");
-    StartupSettings s = LoadStartupSettings(store);
+    RunningSettings s = LoadStartupSettings(store);
     EXPECT_EQ(s.Hotkeys.AlphaKey, 0) << "0 switches the key off; the default is only for absence";
     EXPECT_EQ(s.Hotkeys.OnTopKey, 65) << "codes outside the key table are still polled";
     EXPECT_EQ(s.Hotkeys.TaskbarKey, 119);
@@ -48,13 +49,13 @@ TEST(StartupSettings, StoredValuesAreUsed) {
     EXPECT_EQ(s.CpuBackColour, 0xFFFFFFu);
 }
 
-TEST(StartupSettings, UnusableValuesFallBackToEachKeysDefault) {
+TEST(RunningSettings, UnusableValuesFallBackToEachKeysDefault) {
     for (const wchar_t* bad : {L"abc", L"", L"99", L"-1", L"99999999999", L"0"}) {
         MemoryStore store;
         for (Key k :
              {Key::UseAlpha, Key::UseOnTop, Key::Alpha, Key::CpuTime, Key::UseCpuMon, Key::CpuCol1})
             store.Write(k, bad);
-        StartupSettings s = LoadStartupSettings(store);
+        RunningSettings s = LoadStartupSettings(store);
         std::wstring text = bad;
         auto n = ReadNumber(store, Key::UseAlpha);
         if (n) {

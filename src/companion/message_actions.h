@@ -3,14 +3,13 @@
 
 #include <cstdint>
 
+#include "common/companion_contract.h"
+
 namespace companion {
 
 constexpr uint32_t kTrayCallbackMessage = 0x0400 + 1;  // WM_USER + 1
-constexpr uint32_t kReleaseMessage = 0x0400 + 2;       // WM_USER + 2, from Vitrane
-constexpr uintptr_t kReleaseWParam = 964;
-constexpr intptr_t kReleaseLParam = 4649;
-constexpr intptr_t kLeftButtonUp = 0x0202;   // WM_LBUTTONUP
-constexpr intptr_t kRightButtonUp = 0x0205;  // WM_RBUTTONUP
+constexpr intptr_t kLeftButtonUp = 0x0202;             // WM_LBUTTONUP
+constexpr intptr_t kRightButtonUp = 0x0205;            // WM_RBUTTONUP
 
 enum class Action { None, Toggle, OpenMenu, Release };
 

@@ -1,6 +1,6 @@
-#include "companion/command_line.h"
+#include "common/companion_contract.h"
 
-namespace companion {
+namespace common {
 namespace {
 
 bool IsBlank(wchar_t c) {
@@ -8,6 +8,26 @@ bool IsBlank(wchar_t c) {
 }
 
 }  // namespace
+
+std::wstring CompanionCaption(int32_t handle) {
+    return L"Corvel-" + std::to_wstring(handle);
+}
+
+std::wstring CompanionMutexName(int32_t handle) {
+    return L"Local\\" + CompanionCaption(handle);
+}
+
+std::wstring CompanionPath(std::wstring_view ownProgramPath) {
+    size_t slash = ownProgramPath.find_last_of(L"\\/");
+    std::wstring_view folder = slash == std::wstring_view::npos
+                                   ? std::wstring_view{}
+                                   : ownProgramPath.substr(0, slash + 1);
+    return std::wstring(folder) + L"Corvel.exe";
+}
+
+std::wstring CompanionCommandLine(std::wstring_view companionPath, int32_t handle) {
+    return L"\"" + std::wstring(companionPath) + L"\" " + std::to_wstring(handle);
+}
 
 std::wstring_view ArgumentText(std::wstring_view commandLine) {
     std::wstring_view rest = commandLine;
@@ -48,4 +68,4 @@ std::optional<int32_t> TargetHandleFromArgument(std::wstring_view argument) {
     return static_cast<int32_t>(value);
 }
 
-}  // namespace companion
+}  // namespace common

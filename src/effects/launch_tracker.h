@@ -1,25 +1,11 @@
-// Handing a window to its companion: the texts both programs agree on, and
-// the record of companions that are still starting up.
+// The record of companions that are still starting up.
 #pragma once
 
 #include <cstdint>
 #include <functional>
-#include <string>
-#include <string_view>
 #include <vector>
 
 namespace effects {
-
-// "Corvel-" and the handle in signed decimal: the caption the companion of
-// that window gives its own window.
-std::wstring CompanionCaption(int32_t handle);
-
-// Corvel.exe in the folder of the given program file.
-std::wstring CompanionPath(std::wstring_view ownProgramPath);
-
-// The quoted program path, a blank and the handle: a folder with blanks in
-// its name can never be read as another program and its arguments.
-std::wstring CompanionCommandLine(std::wstring_view companionPath, int32_t handle);
 
 // Companions launched but not yet showing their window. A held tray key
 // fires on every tick, and a companion takes many ticks to start; without

@@ -1,11 +1,12 @@
-#include "effects/frm_cnt.h"
+#include "effects/fade_indicator.h"
 
 #include "common/dpi.h"
+#include "common/window_helpers.h"
 
 namespace effects {
 namespace {
 
-// The form and its oval at 96 DPI, in pixels (750 x 315 and 735 x 315 twips).
+// The window and its oval at 96 DPI, in pixels (750 x 315 and 735 x 315 twips).
 constexpr int kFormWidth = 50, kFormHeight = 21;
 constexpr int kOvalWidth = 49, kOvalHeight = 21;
 constexpr int kLabelLeft = 12, kLabelTop = 4;
@@ -21,39 +22,39 @@ HFONT IndicatorFont(int dpi) {
 
 }  // namespace
 
-FrmCnt::~FrmCnt() {
+FadeIndicator::~FadeIndicator() {
     // Before the font and brush go: the label must not outlive them.
     if (hwnd()) DestroyWindow(hwnd());
 }
 
-int FrmCnt::Scale(int pixelsAt96) const {
+int FadeIndicator::Scale(int pixelsAt96) const {
     return MulDiv(pixelsAt96, dpi_, 96);
 }
 
-bool FrmCnt::Show(int x, int y) {
+bool FadeIndicator::Show(int x, int y) {
     RegisterClassOnce(kIndicatorClass, nullptr, nullptr,
                       static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     dpi_ = common::ScreenDpi();
     // Never activated: taking the focus from the window being faded would
     // also make the system re-read the held button.
-    if (!Create(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kIndicatorClass, L"Form1",
-                WS_POPUP, x, y, Scale(kFormWidth), Scale(kFormHeight), nullptr, nullptr))
+    if (!Create(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kIndicatorClass, L"", WS_POPUP,
+                x, y, Scale(kFormWidth), Scale(kFormHeight), nullptr, nullptr))
         return false;
-    Form_Load();
+    Build();
     return true;
 }
 
-void FrmCnt::Form_Load() {
+void FadeIndicator::Build() {
     font_.reset(IndicatorFont(dpi_));
     ovalBrush_.reset(CreateSolidBrush(kIndicatorOval));
     CreateLabel();
-    SetWindowLongW(hwnd(), GWL_EXSTYLE, GetWindowLongW(hwnd(), GWL_EXSTYLE) | WS_EX_LAYERED);
+    common::SetExStyleBit(hwnd(), WS_EX_LAYERED, true);
     SetLayeredWindowAttributes(hwnd(), kIndicatorKey, 255, LWA_COLORKEY);
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
 }
 
-void FrmCnt::CreateLabel() {
+void FadeIndicator::CreateLabel() {
     caption_ = L"100%";
     SIZE text{Scale(24), Scale(12)};
     {
@@ -67,14 +68,14 @@ void FrmCnt::CreateLabel() {
     SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
-void FrmCnt::SetCaption(const std::wstring& text) {
+void FadeIndicator::SetCaption(const std::wstring& text) {
     // Only a change is drawn: the gesture sets it on every tick.
     if (text == caption_) return;
     caption_ = text;
     SetWindowTextW(label_, caption_.c_str());
 }
 
-void FrmCnt::Paint() {
+void FadeIndicator::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd(), &ps);
     {
@@ -85,7 +86,7 @@ void FrmCnt::Paint() {
     EndPaint(hwnd(), &ps);
 }
 
-LRESULT FrmCnt::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT FadeIndicator::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_PAINT:
             Paint();

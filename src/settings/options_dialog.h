@@ -1,4 +1,4 @@
-// frmOptions: the modal options dialog. It shows every setting, writes all
+// The modal options dialog. It shows every setting, writes all
 // of them on OK and nothing on Cancel; applying them is the caller's part.
 #pragma once
 
@@ -16,14 +16,14 @@
 
 namespace settings {
 
-inline constexpr const wchar_t* kOptionsClassName = L"Vitrane.frmOptions";
+inline constexpr const wchar_t* kOptionsClassName = L"Vitrane.OptionsDialog";
 
-class FrmOptions : public common::Window {
+class OptionsDialog : public common::Window {
   public:
-    explicit FrmOptions(SettingsStore& store);
-    ~FrmOptions() override;
+    explicit OptionsDialog(SettingsStore& store);
+    ~OptionsDialog() override;
 
-    // Creates the dialog hidden and runs Form_Load; false if the window
+    // Creates the dialog hidden with the stored values; false if the window
     // could not be made. The owner keeps the dialog off the taskbar.
     bool Create(HWND owner);
     // Shows it centred with the focus on OK and runs its own message loop
@@ -35,24 +35,19 @@ class FrmOptions : public common::Window {
 
     HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
     HWND Tooltips() const { return tooltip_; }
-    uint32_t Shape1Colour() const { return shape1_; }
-    uint32_t Shape2Colour() const { return shape2_; }
-
-    // Handlers.
-    void Form_Load();
-    void cmdOK_Click();
-    void cmdCancel_Click();
-    void txtCol1_KeyPress(int16_t& keyAscii);
-    void txtCol2_KeyPress(int16_t& keyAscii);
-
-    std::vector<KeyEntry> KeyTable;
+    uint32_t DrawColourSample() const { return drawSample_; }
+    uint32_t BackColourSample() const { return backSample_; }
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
   private:
-    void BuildKeyTable();
-    void SetKeyEntry(int32_t index, int32_t code, const std::wstring& name);
+    void FillLists();
+    // OK writes every value and hides the dialog; Cancel only hides it.
+    void OnOK();
+    void OnCancel();
+    // Enter in a colour field: its sample takes the colour typed, if it is one.
+    void ConfirmColourField(int edit);
     void CreateControls();
     void Layout(int dpi);
     void ShowValues(const OptionsValues& v);
@@ -65,12 +60,13 @@ class FrmOptions : public common::Window {
     static LRESULT CALLBACK ColourEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp);
 
     SettingsStore& store_;
+    const std::vector<KeyEntry> keys_ = DefaultKeyTable();
     HWND tooltip_ = nullptr;
     HWND lastFocus_ = nullptr;
     common::unique_hfont font_;
     int dpi_ = 96;
-    uint32_t shape1_ = 0x00FF00;
-    uint32_t shape2_ = 0x000000;
+    uint32_t drawSample_ = 0x00FF00;
+    uint32_t backSample_ = 0x000000;
 };
 
 }  // namespace settings

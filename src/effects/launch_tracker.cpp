@@ -1,24 +1,8 @@
-#include "effects/companion_launch.h"
+#include "effects/launch_tracker.h"
 
 #include <algorithm>
 
 namespace effects {
-
-std::wstring CompanionCaption(int32_t handle) {
-    return L"Corvel-" + std::to_wstring(handle);
-}
-
-std::wstring CompanionPath(std::wstring_view ownProgramPath) {
-    size_t slash = ownProgramPath.find_last_of(L"\\/");
-    std::wstring_view folder = slash == std::wstring_view::npos
-                                   ? std::wstring_view{}
-                                   : ownProgramPath.substr(0, slash + 1);
-    return std::wstring(folder) + L"Corvel.exe";
-}
-
-std::wstring CompanionCommandLine(std::wstring_view companionPath, int32_t handle) {
-    return L"\"" + std::wstring(companionPath) + L"\" " + std::to_wstring(handle);
-}
 
 void LaunchTracker::Launched(int32_t window, Process process) {
     launches_.push_back({window, process});

@@ -1,4 +1,4 @@
-#include "companion/companion_messages.h"
+#include "companion/message_actions.h"
 
 namespace companion {
 
@@ -8,7 +8,8 @@ Action ActionFor(uint32_t message, uintptr_t wParam, intptr_t lParam) {
         if (lParam == kRightButtonUp) return Action::OpenMenu;
         return Action::None;
     }
-    if (message == kReleaseMessage && wParam == kReleaseWParam && lParam == kReleaseLParam) {
+    if (message == common::kReleaseMessage && wParam == common::kReleaseWParam &&
+        lParam == common::kReleaseLParam) {
         return Action::Release;
     }
     return Action::None;

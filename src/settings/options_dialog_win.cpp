@@ -1,8 +1,11 @@
-#include "settings/frm_options.h"
+#include "settings/options_dialog.h"
 
 #include <commctrl.h>
 
 #include "common/dpi.h"
+#include "common/window_helpers.h"
+#include "effects/alpha_rate.h"
+#include "settings/hotkey_slots.h"
 #include "settings/options_layout.h"
 
 namespace settings {
@@ -11,13 +14,6 @@ namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 constexpr int kComboListRows = 12;
-
-std::wstring TextOf(HWND hwnd) {
-    int n = GetWindowTextLengthW(hwnd);
-    std::wstring s(static_cast<size_t>(n) + 1, L'\0');
-    s.resize(static_cast<size_t>(GetWindowTextW(hwnd, s.data(), n + 1)));
-    return s;
-}
 
 struct Made {
     const wchar_t* cls;
@@ -70,7 +66,7 @@ std::vector<const ControlSpec*> CreationOrder() {
 // A label keeps its place but grows to the right when the font in use needs
 // more room than the layout gives, so no caption is cut off.
 void FitLabel(HWND label, const common::TwipsRect& place, int dpi) {
-    std::wstring text = TextOf(label);
+    std::wstring text = common::WindowText(label);
     common::window_dc dc(label);
     common::scoped_select font(dc.get(),
                                reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
@@ -84,11 +80,11 @@ void FitLabel(HWND label, const common::TwipsRect& place, int dpi) {
 
 }  // namespace
 
-FrmOptions::FrmOptions(SettingsStore& store) : store_(store) {}
+OptionsDialog::OptionsDialog(SettingsStore& store) : store_(store) {}
 
-FrmOptions::~FrmOptions() = default;
+OptionsDialog::~OptionsDialog() = default;
 
-bool FrmOptions::Create(HWND owner) {
+bool OptionsDialog::Create(HWND owner) {
     RegisterClassOnce(kOptionsClassName, nullptr, nullptr,
                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     if (!common::Window::Create(kExStyle, kOptionsClassName, kOptionsCaption.data(), kStyle, 0, 0,
@@ -98,11 +94,11 @@ bool FrmOptions::Create(HWND owner) {
     font_.reset(common::CreateDialogFont(dpi_));
     CreateControls();
     Layout(dpi_);
-    Form_Load();
+    FillLists();
     return true;
 }
 
-void FrmOptions::CreateControls() {
+void OptionsDialog::CreateControls() {
     HINSTANCE inst = GetModuleHandleW(nullptr);
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
@@ -124,16 +120,14 @@ void FrmOptions::CreateControls() {
             ti.lpszText = tip.data();
             SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
         }
-        if (c->Id == kTxtCol1 || c->Id == kTxtCol2) {
+        if (c->Id == kDrawColourEdit || c->Id == kBackColourEdit) {
             // Enter must reach the field (there is no default button to take it).
-            LONG_PTR old =
-                SetWindowLongPtrW(ctl, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ColourEditProc));
-            SetWindowLongPtrW(ctl, GWLP_USERDATA, old);
+            common::Subclass(ctl, &ColourEditProc);
         }
     }
 }
 
-void FrmOptions::Layout(int dpi) {
+void OptionsDialog::Layout(int dpi) {
     SIZE outer = common::WindowSizeForClient(common::TwipsToPixels(kOptionsClientWidth, dpi),
                                              common::TwipsToPixels(kOptionsClientHeight, dpi),
                                              kStyle, kExStyle, dpi);
@@ -168,135 +162,116 @@ void FrmOptions::Layout(int dpi) {
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-void FrmOptions::BuildKeyTable() {
-    std::vector<KeyEntry> rows = DefaultKeyTable();
-    KeyTable.assign(24, KeyEntry{});
-    for (size_t i = 0; i < rows.size(); ++i)
-        SetKeyEntry(static_cast<int32_t>(i), rows[i].Code, rows[i].Name);
-}
-
-void FrmOptions::SetKeyEntry(int32_t index, int32_t code, const std::wstring& name) {
-    if (index < 0 || static_cast<size_t>(index) >= KeyTable.size()) return;
-    KeyTable[static_cast<size_t>(index)].Code = code;
-    KeyTable[static_cast<size_t>(index)].Name = name;
-}
-
-void FrmOptions::Form_Load() {
-    BuildKeyTable();
-    for (int list : kHotkeyLists) {
-        HWND cmb = Control(list);
+void OptionsDialog::FillLists() {
+    for (const HotkeySlot& slot : kHotkeySlots) {
+        HWND cmb = Control(slot.List);
         SendMessageW(cmb, CB_RESETCONTENT, 0, 0);
-        for (const auto& k : KeyTable)
+        for (const auto& k : keys_)
             SendMessageW(cmb, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(k.Name.c_str()));
     }
-    HWND rates = Control(kCmbAP);
+    HWND rates = Control(kRateList);
     SendMessageW(rates, CB_RESETCONTENT, 0, 0);
-    for (int i = 0; i <= 8; ++i) {
-        std::wstring caption = std::to_wstring(9 - i) + L"0%";
+    for (int i = 0; i < effects::kRateCount; ++i) {
+        std::wstring caption = effects::RateCaption(i);
         SendMessageW(rates, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption.c_str()));
     }
-    ShowValues(LoadOptionsValues(store_, KeyTable));
+    ShowValues(LoadOptionsValues(store_, keys_));
 }
 
-void FrmOptions::ShowValues(const OptionsValues& v) {
-    for (size_t i = 0; i < kHotkeyLists.size(); ++i)
-        SendMessageW(Control(kHotkeyLists[i]), CB_SETCURSEL, static_cast<WPARAM>(v.KeyIndex[i]), 0);
-    SendMessageW(Control(kCmbAP), CB_SETCURSEL, v.RateIndex ? *v.RateIndex : -1, 0);
-    SendMessageW(Control(kChkSMS), BM_SETCHECK, v.Sms ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageW(Control(kChkCPU), BM_SETCHECK, v.Cpu ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageW(Control(kChkClip), BM_SETCHECK, v.Clip ? BST_CHECKED : BST_UNCHECKED, 0);
-    SetWindowTextW(Control(kTxtClip), v.ClipText.c_str());
-    SetWindowTextW(Control(kTxtTime), v.CpuTime.c_str());
-    SetWindowTextW(Control(kTxtCol1), v.Col1Text.c_str());
-    SetWindowTextW(Control(kTxtCol2), v.Col2Text.c_str());
+void OptionsDialog::ShowValues(const OptionsValues& v) {
+    for (size_t i = 0; i < kHotkeySlots.size(); ++i)
+        SendMessageW(Control(kHotkeySlots[i].List), CB_SETCURSEL,
+                     static_cast<WPARAM>(v.KeyIndex[i]), 0);
+    SendMessageW(Control(kRateList), CB_SETCURSEL, v.RateIndex ? *v.RateIndex : -1, 0);
+    SendMessageW(Control(kSmoothFadeCheck), BM_SETCHECK, v.Sms ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(Control(kCpuCheck), BM_SETCHECK, v.Cpu ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(Control(kClipCheck), BM_SETCHECK, v.Clip ? BST_CHECKED : BST_UNCHECKED, 0);
+    SetWindowTextW(Control(kClipEdit), v.ClipText.c_str());
+    SetWindowTextW(Control(kIntervalEdit), v.CpuTime.c_str());
+    SetWindowTextW(Control(kDrawColourEdit), v.DrawColourText.c_str());
+    SetWindowTextW(Control(kBackColourEdit), v.BackColourText.c_str());
     // Confirmed as Enter would, so the samples show the loaded colours.
-    int16_t enter = 13;
-    txtCol1_KeyPress(enter);
-    txtCol2_KeyPress(enter);
+    ConfirmColourField(kDrawColourEdit);
+    ConfirmColourField(kBackColourEdit);
 }
 
-OptionsValues FrmOptions::ReadControls() const {
+OptionsValues OptionsDialog::ReadControls() const {
     OptionsValues v;
-    for (size_t i = 0; i < kHotkeyLists.size(); ++i)
+    for (size_t i = 0; i < kHotkeySlots.size(); ++i)
         v.KeyIndex[i] =
-            static_cast<int>(SendMessageW(Control(kHotkeyLists[i]), CB_GETCURSEL, 0, 0));
-    int rate = static_cast<int>(SendMessageW(Control(kCmbAP), CB_GETCURSEL, 0, 0));
-    if (rate >= 0 && rate <= 8) v.RateIndex = rate;
-    v.Sms = SendMessageW(Control(kChkSMS), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    v.Cpu = SendMessageW(Control(kChkCPU), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    v.Clip = SendMessageW(Control(kChkClip), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    v.ClipText = TextOf(Control(kTxtClip));
-    v.CpuTime = TextOf(Control(kTxtTime));
-    v.Col1Text = TextOf(Control(kTxtCol1));
-    v.Col2Text = TextOf(Control(kTxtCol2));
-    v.Shape1 = shape1_;
-    v.Shape2 = shape2_;
+            static_cast<int>(SendMessageW(Control(kHotkeySlots[i].List), CB_GETCURSEL, 0, 0));
+    int rate = static_cast<int>(SendMessageW(Control(kRateList), CB_GETCURSEL, 0, 0));
+    if (rate >= 0 && rate < effects::kRateCount) v.RateIndex = rate;
+    v.Sms = SendMessageW(Control(kSmoothFadeCheck), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    v.Cpu = SendMessageW(Control(kCpuCheck), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    v.Clip = SendMessageW(Control(kClipCheck), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    v.ClipText = common::WindowText(Control(kClipEdit));
+    v.CpuTime = common::WindowText(Control(kIntervalEdit));
+    v.DrawColourText = common::WindowText(Control(kDrawColourEdit));
+    v.BackColourText = common::WindowText(Control(kBackColourEdit));
+    v.DrawSample = drawSample_;
+    v.BackSample = backSample_;
     return v;
 }
 
-void FrmOptions::txtCol1_KeyPress(int16_t& keyAscii) {
-    if (keyAscii == 13) SetSample(kShape1, ConfirmColour(TextOf(Control(kTxtCol1)), shape1_));
+void OptionsDialog::ConfirmColourField(int edit) {
+    int sample = edit == kDrawColourEdit ? kDrawColourSample : kBackColourSample;
+    uint32_t& shown = edit == kDrawColourEdit ? drawSample_ : backSample_;
+    SetSample(sample, ConfirmColour(common::WindowText(Control(edit)), shown));
 }
 
-void FrmOptions::txtCol2_KeyPress(int16_t& keyAscii) {
-    if (keyAscii == 13) SetSample(kShape2, ConfirmColour(TextOf(Control(kTxtCol2)), shape2_));
-}
-
-void FrmOptions::SetSample(int id, uint32_t colour) {
-    (id == kShape1 ? shape1_ : shape2_) = colour;
+void OptionsDialog::SetSample(int id, uint32_t colour) {
+    (id == kDrawColourSample ? drawSample_ : backSample_) = colour;
     InvalidateRect(Control(id), nullptr, FALSE);
 }
 
-void FrmOptions::DrawSample(const DRAWITEMSTRUCT& item) const {
-    uint32_t colour = item.CtlID == static_cast<UINT>(kShape1) ? shape1_ : shape2_;
+void OptionsDialog::DrawSample(const DRAWITEMSTRUCT& item) const {
+    uint32_t colour =
+        item.CtlID == static_cast<UINT>(kDrawColourSample) ? drawSample_ : backSample_;
     common::unique_hbrush fill(CreateSolidBrush(static_cast<COLORREF>(colour)));
     FillRect(item.hDC, &item.rcItem, fill.get());
     FrameRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
-void FrmOptions::cmdOK_Click() {
-    WriteOptionsValues(store_, ReadControls(), KeyTable);
+void OptionsDialog::OnOK() {
+    WriteOptionsValues(store_, ReadControls(), keys_);
     Hide();
 }
 
-void FrmOptions::cmdCancel_Click() {
+void OptionsDialog::OnCancel() {
     Hide();
 }
 
-void FrmOptions::Hide() {
+void OptionsDialog::Hide() {
     ShowWindow(hwnd(), SW_HIDE);
     // A click sent from elsewhere is handled inside GetMessage, which would
     // wait on: wake the modal loop so it ends now.
     PostMessageW(hwnd(), WM_NULL, 0, 0);
 }
 
-void FrmOptions::MoveFocus(HWND to) {
+void OptionsDialog::MoveFocus(HWND to) {
     if (!to) return;
     if (SendMessageW(to, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(to, EM_SETSEL, 0, -1);
     SetFocus(to);
 }
 
-void FrmOptions::EnterWithoutDefault() {
+void OptionsDialog::EnterWithoutDefault() {
     // No default button: Enter presses only the button that has the focus.
     HWND focus = GetFocus();
-    if (focus == Control(kCmdOK)) {
-        cmdOK_Click();
-    } else if (focus == Control(kCmdCancel)) {
-        cmdCancel_Click();
+    if (focus == Control(kOptionsOK)) {
+        OnOK();
+    } else if (focus == Control(kOptionsCancel)) {
+        OnCancel();
     }
 }
 
-bool FrmOptions::ShowModal() {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+bool OptionsDialog::ShowModal() {
     RECT r{};
     GetWindowRect(hwnd(), &r);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    SetWindowPos(hwnd(), nullptr, work.left + (work.right - work.left - w) / 2,
-                 work.top + (work.bottom - work.top - h) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    POINT at = common::CentredIn(common::WorkArea(), SIZE{r.right - r.left, r.bottom - r.top});
+    SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(hwnd(), SW_SHOW);
-    lastFocus_ = Control(kCmdOK);
+    lastFocus_ = Control(kOptionsOK);
     SetForegroundWindow(hwnd());
     SetFocus(lastFocus_);
     // Everything else keeps running: the loop dispatches every message of
@@ -316,21 +291,21 @@ bool FrmOptions::ShowModal() {
     return true;
 }
 
-void FrmOptions::BringToFront() {
+void OptionsDialog::BringToFront() {
     if (!hwnd() || !IsWindowVisible(hwnd())) return;
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
 }
 
-LRESULT FrmOptions::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT OptionsDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_COMMAND:
             switch (LOWORD(wp)) {
-                case kCmdOK:
-                    if (HIWORD(wp) == BN_CLICKED) cmdOK_Click();
+                case kOptionsOK:
+                    if (HIWORD(wp) == BN_CLICKED) OnOK();
                     return 0;
                 case IDCANCEL:  // the button, or Esc
-                    if (HIWORD(wp) == BN_CLICKED) cmdCancel_Click();
+                    if (HIWORD(wp) == BN_CLICKED) OnCancel();
                     return 0;
                 case IDOK:  // Enter outside a field that takes it
                     EnterWithoutDefault();
@@ -339,15 +314,15 @@ LRESULT FrmOptions::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-            if (item->CtlID == static_cast<UINT>(kShape1) ||
-                item->CtlID == static_cast<UINT>(kShape2)) {
+            if (item->CtlID == static_cast<UINT>(kDrawColourSample) ||
+                item->CtlID == static_cast<UINT>(kBackColourSample)) {
                 DrawSample(*item);
                 return TRUE;
             }
             break;
         }
         case WM_CTLCOLORSTATIC:
-            if (reinterpret_cast<HWND>(lp) == Control(kLabel4)) {
+            if (reinterpret_cast<HWND>(lp) == Control(kCreditLabel)) {
                 HDC dc = reinterpret_cast<HDC>(wp);
                 SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
                 SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
@@ -361,7 +336,7 @@ LRESULT FrmOptions::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 HWND focus = GetFocus();
                 if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
             } else {
-                SetFocus(lastFocus_ ? lastFocus_ : Control(kCmdOK));
+                SetFocus(lastFocus_ ? lastFocus_ : Control(kOptionsOK));
             }
             return 0;
         case WM_NEXTDLGCTL:
@@ -371,9 +346,9 @@ LRESULT FrmOptions::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_CLOSE:
             // The close box writes nothing, like Cancel.
-            cmdCancel_Click();
+            OnCancel();
             return 0;
-        case 0x02E0: {  // WM_DPICHANGED: moved to a monitor of another scale
+        case common::kWmDpiChanged: {
             dpi_ = HIWORD(wp);
             font_.reset(common::CreateDialogFont(dpi_));
             Layout(dpi_);
@@ -386,28 +361,20 @@ LRESULT FrmOptions::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return Default(msg, wp, lp);
 }
 
-LRESULT CALLBACK FrmOptions::ColourEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
-    auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_USERDATA));
+LRESULT CALLBACK OptionsDialog::ColourEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_GETDLGCODE) {
-        LRESULT code = CallWindowProcW(original, edit, msg, wp, lp);
+        LRESULT code = common::CallOriginal(edit, msg, wp, lp);
         const MSG* m = reinterpret_cast<const MSG*>(lp);
         if (m && (m->message == WM_KEYDOWN || m->message == WM_CHAR) && m->wParam == VK_RETURN)
             code |= DLGC_WANTMESSAGE;
         return code;
     }
-    if (msg == WM_CHAR) {
-        auto* form = static_cast<FrmOptions*>(
+    if (msg == WM_CHAR && wp == VK_RETURN) {
+        auto* dialog = static_cast<OptionsDialog*>(
             reinterpret_cast<common::Window*>(GetWindowLongPtrW(GetParent(edit), GWLP_USERDATA)));
-        if (form) {
-            auto key = static_cast<int16_t>(wp);
-            if (GetDlgCtrlID(edit) == kTxtCol1) {
-                form->txtCol1_KeyPress(key);
-            } else {
-                form->txtCol2_KeyPress(key);
-            }
-        }
+        if (dialog) dialog->ConfirmColourField(GetDlgCtrlID(edit));
     }
-    return CallWindowProcW(original, edit, msg, wp, lp);
+    return common::CallOriginal(edit, msg, wp, lp);
 }
 
 }  // namespace settings

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "common/companion_contract.h"
+
 #include "effects/window_effects.h"
 
 namespace effects {
@@ -35,16 +37,18 @@ void CompanionStarter::Settle() {
     if (launches_.Empty()) return;
     auto done = launches_.Settle([](int32_t window, LaunchTracker::Process p) {
         if (WaitForSingleObject(AsHandle(p), 0) != WAIT_TIMEOUT) return true;
-        return FindWindowW(nullptr, CompanionCaption(window).c_str()) != nullptr;
+        return FindWindowW(nullptr, common::CompanionCaption(window).c_str()) != nullptr;
     });
     for (auto p : done) CloseHandle(AsHandle(p));
 }
 
 void CompanionStarter::TrayStep(HWND target) {
     int32_t handle = HandleValue(target);
-    HWND companion = FindWindowW(nullptr, CompanionCaption(handle).c_str());
+    HWND companion = FindWindowW(nullptr, common::CompanionCaption(handle).c_str());
     if (ShiftHeld()) {
-        if (companion) PostMessageW(companion, kCompanionRelease, kReleaseWParam, kReleaseLParam);
+        if (companion)
+            PostMessageW(companion, common::kReleaseMessage, common::kReleaseWParam,
+                         common::kReleaseLParam);
         return;
     }
     // Parked already, or its companion is still on its way.
@@ -55,8 +59,8 @@ void CompanionStarter::TrayStep(HWND target) {
 void CompanionStarter::Start(int32_t handle) {
     // The program path goes in as the application name as well, so nothing
     // but this file can be started whatever the folder is called.
-    std::wstring path = CompanionPath(OwnProgramPath());
-    std::wstring commandLine = CompanionCommandLine(path, handle);
+    std::wstring path = common::CompanionPath(OwnProgramPath());
+    std::wstring commandLine = common::CompanionCommandLine(path, handle);
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     si.dwFlags = STARTF_USESHOWWINDOW;

@@ -1,6 +1,8 @@
 #include "core/version_dialog.h"
 
 #include "common/dpi.h"
+#include "common/window_helpers.h"
+#include "core/version_fade.h"
 #include "settings/options_layout.h"
 
 namespace core {
@@ -27,16 +29,14 @@ constexpr Place kPlaces[] = {
 };
 
 LRESULT CALLBACK OkButtonProc(HWND button, UINT msg, WPARAM wp, LPARAM lp) {
-    auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(button, GWLP_USERDATA));
-    // The form is no dialog: Enter and Esc press OK here themselves.
+    // The window is no dialog: Enter and Esc press OK here themselves.
     if (msg == WM_KEYDOWN && (wp == VK_RETURN || wp == VK_ESCAPE)) {
         SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(kVersionOK, BN_CLICKED),
                      reinterpret_cast<LPARAM>(button));
         return 0;
     }
-    if (msg == WM_GETDLGCODE)
-        return CallWindowProcW(original, button, msg, wp, lp) | DLGC_WANTALLKEYS;
-    return CallWindowProcW(original, button, msg, wp, lp);
+    if (msg == WM_GETDLGCODE) return common::CallOriginal(button, msg, wp, lp) | DLGC_WANTALLKEYS;
+    return common::CallOriginal(button, msg, wp, lp);
 }
 
 void Stroke(HDC dc, COLORREF colour, int x0, int x1, int y) {
@@ -47,49 +47,63 @@ void Stroke(HDC dc, COLORREF colour, int x0, int x1, int y) {
 
 }  // namespace
 
-void VersionDialog::Create(HWND form, const std::wstring& versionText, HICON icon) {
-    if (GetDlgItem(form, kVersionOK)) return;
-    icon_ = icon;
+void VersionDialog::Show(HWND window) {
+    Create(window);
+    Layout(window);
+    FadeIn(window);
+}
+
+void VersionDialog::FadeIn(HWND window) {
+    common::SetExStyleBit(window, WS_EX_LAYERED, true);
+    SetLayeredWindowAttributes(window, 0, 0, LWA_ALPHA);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    SetFocus(GetDlgItem(window, kVersionOK));
+    // GetTickCount differences stay right across its wrap.
+    DWORD start = GetTickCount();
+    for (uint32_t t = 0; t < kFadeMs; t = ElapsedMs(start, GetTickCount())) {
+        SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(FadeAlpha(t)), LWA_ALPHA);
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Sleep(10);
+    }
+    SetLayeredWindowAttributes(window, 0, kFadeEndAlpha, LWA_ALPHA);
+}
+
+void VersionDialog::Create(HWND window) {
+    if (GetDlgItem(window, kVersionOK)) return;
     HINSTANCE inst = GetModuleHandleW(nullptr);
     for (const Place& p : kPlaces) {
         const wchar_t* text = p.id == kVersionOK       ? L"OK"
                               : p.id == kVersionTitle  ? kVersionTitleText
-                              : p.id == kVersionLabel  ? versionText.c_str()
+                              : p.id == kVersionLabel  ? label_.c_str()
                               : p.id == kVersionCredit ? settings::kCredit.data()
                                                        : L"";
         HWND ctl =
-            CreateWindowExW(0, p.cls, text, WS_CHILD | WS_VISIBLE | p.style, 0, 0, 10, 10, form,
+            CreateWindowExW(0, p.cls, text, WS_CHILD | WS_VISIBLE | p.style, 0, 0, 10, 10, window,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)), inst, nullptr);
-        if (ctl && p.id == kVersionOK) {
-            LONG_PTR old =
-                SetWindowLongPtrW(ctl, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OkButtonProc));
-            SetWindowLongPtrW(ctl, GWLP_USERDATA, old);
-        }
+        if (ctl && p.id == kVersionOK) common::Subclass(ctl, &OkButtonProc);
     }
 }
 
-void VersionDialog::Layout(HWND form) {
-    int dpi = common::WindowDpi(form);
+void VersionDialog::Layout(HWND window) {
+    int dpi = common::WindowDpi(window);
     if (!font_ || fontDpi_ != dpi) {
         font_.reset(common::CreateDialogFont(dpi));
         fontDpi_ = dpi;
     }
-    auto style = static_cast<DWORD>(GetWindowLongPtrW(form, GWL_STYLE));
-    auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(form, GWL_EXSTYLE));
+    auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
     SIZE outer =
         common::WindowSizeForClient(common::TwipsToPixels(kClientWidth, dpi),
                                     common::TwipsToPixels(kClientHeight, dpi), style, exStyle, dpi);
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    SetWindowPos(form, nullptr, work.left + (work.right - work.left - outer.cx) / 2,
-                 work.top + (work.bottom - work.top - outer.cy) / 2, outer.cx, outer.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    POINT at = common::CentredIn(common::WorkArea(), outer);
+    SetWindowPos(window, nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     for (const Place& p : kPlaces) {
-        HWND ctl = GetDlgItem(form, p.id);
+        HWND ctl = GetDlgItem(window, p.id);
         SendMessageW(ctl, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         common::PlaceChild(ctl, p.twips, dpi);
     }
-    FitTitle(GetDlgItem(form, kVersionTitle), dpi);
+    FitTitle(GetDlgItem(window, kVersionTitle), dpi);
 }
 
 void VersionDialog::FitTitle(HWND title, int dpi) {

@@ -1,0 +1,59 @@
+// One notification-area icon of a hidden top-level window: added, changed
+// and deleted through the shell, brought back when the shell restarts, and
+// added again for a while when the shell is not ready yet (a program started
+// at logon). The destructor deletes an icon the shell took.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string_view>
+
+namespace common {
+
+class TrayIcon {
+  public:
+    // `retryTimer` is a timer id of `owner`'s that this icon may use.
+    TrayIcon(HWND owner, UINT id, UINT callbackMessage, UINT_PTR retryTimer);
+    TrayIcon(const TrayIcon&) = delete;
+    TrayIcon& operator=(const TrayIcon&) = delete;
+    ~TrayIcon();
+
+    // The icon stays owned by the caller and must outlive its use by the shell.
+    void SetIcon(HICON icon) { data_.hIcon = icon; }
+    HICON Icon() const { return data_.hIcon; }
+    HWND Owner() const { return data_.hWnd; }
+    void SetTip(std::wstring_view tip);  // cut to 63 characters
+
+    // Adds the icon; when the shell refuses, tries again every 1.5 s for
+    // about a minute. True when the shell took it now.
+    bool Show();
+    // Shows the current icon and tip. With `readd`, an icon the shell has
+    // lost is deleted and added again.
+    bool Modify(bool readd = false);
+    bool Delete();
+    bool Added() const { return added_; }
+    // Leaves the icon to the shell (the session is ending).
+    void Abandon() { added_ = false; }
+
+    // The owner's window procedure passes every message here first; true
+    // when it was the icon's own (the shell's restart, the retry timer).
+    bool HandleMessage(UINT msg, WPARAM wp);
+
+  private:
+    bool Add();
+    void StopRetrying();
+
+    NOTIFYICONDATAW data_{};
+    bool added_ = false;
+    UINT_PTR retryTimer_;
+    int retriesLeft_ = 0;
+    UINT taskbarCreated_;
+};
+
+// Runs `menu` at the cursor for `owner` and gives the chosen command, or 0.
+// The owner comes to the foreground first, or the menu would not close on a
+// click elsewhere; the WM_NULL after it lets the shell's next click through.
+UINT TrackPopupAtCursor(HWND owner, HMENU menu);
+
+}  // namespace common

@@ -1,0 +1,39 @@
+#include "common/window_helpers.h"
+
+namespace common {
+
+std::wstring WindowText(HWND hwnd) {
+    int n = GetWindowTextLengthW(hwnd);
+    std::wstring s(static_cast<size_t>(n) + 1, L'\0');
+    s.resize(static_cast<size_t>(GetWindowTextW(hwnd, s.data(), n + 1)));
+    return s;
+}
+
+void SetExStyleBit(HWND hwnd, LONG bit, bool on) {
+    LONG ex = GetWindowLongW(hwnd, GWL_EXSTYLE);
+    LONG wanted = on ? ex | bit : ex & ~bit;
+    if (wanted != ex) SetWindowLongW(hwnd, GWL_EXSTYLE, wanted);
+}
+
+RECT WorkArea() {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
+
+POINT CentredIn(const RECT& area, SIZE size) {
+    return POINT{area.left + (area.right - area.left - size.cx) / 2,
+                 area.top + (area.bottom - area.top - size.cy) / 2};
+}
+
+void Subclass(HWND control, WNDPROC proc) {
+    LONG_PTR original = SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+    SetWindowLongPtrW(control, GWLP_USERDATA, original);
+}
+
+LRESULT CallOriginal(HWND control, UINT msg, WPARAM wp, LPARAM lp) {
+    auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    return CallWindowProcW(original, control, msg, wp, lp);
+}
+
+}  // namespace common

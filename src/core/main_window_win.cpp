@@ -1,0 +1,191 @@
+#include "core/main_window.h"
+
+#include "core/version_text.h"
+#include "settings/options_dialog.h"
+
+namespace core {
+namespace {
+
+enum TimerId : UINT_PTR { kPollTimer = 1, kGraphTimer = 2, kTrayRetryTimer = 3 };
+
+HICON LoadAppIcon(int size) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                         size, size, LR_DEFAULTCOLOR));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(settings::SettingsStore& store, cpumon::CpuCounters& counters,
+                       common::FileVersion version)
+    : store_(store),
+      counters_(counters),
+      fileVersion_(version),
+      staticIcon_(LoadAppIcon(GetSystemMetrics(SM_CXSMICON))),
+      appIcon_(LoadAppIcon(GetSystemMetrics(SM_CXICON))),
+      clips_(store),
+      version_(core::VersionLabel(version), appIcon_.get()) {
+    if (!staticIcon_) staticIcon_.reset(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
+}
+
+// The parts that hold the window's timers and icon go before the window.
+MainWindow::~MainWindow() {
+    graph_.reset();
+    tray_.reset();
+}
+
+bool MainWindow::Start() {
+    RegisterClassOnce(kMainClassName, appIcon_.get(), staticIcon_.get(),
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    // A hidden top-level window: message-only windows miss the shell's broadcasts.
+    if (!Create(0, kMainClassName, L"バージョン情報", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                CW_USEDEFAULT, CW_USEDEFAULT, 280, 120, nullptr, nullptr))
+        return false;
+    menu_.emplace(clips_.Handle());
+    tray_.emplace(hwnd(), 0, kTrayCallback, kTrayRetryTimer);
+    graph_.emplace(*tray_, counters_, kGraphTimer, staticIcon_.get());
+    tray_->SetIcon(staticIcon_.get());
+    tray_->SetTip(TrayTooltip(fileVersion_, graph_->ProcessorCount()));
+    tray_->Show();
+    Apply(settings::LoadStartupSettings(store_));
+    SetPolling(true);
+    return true;
+}
+
+void MainWindow::Apply(const settings::RunningSettings& s) {
+    settings_ = s;
+    menu_->CheckRate(s.AlphaIndex);
+    graph_->Configure(s.CpuMonitor, s.CpuInterval, s.CpuDrawColour, s.CpuBackColour);
+    fade_.Enable(s.SmoothAlpha);
+    menu_->SetClipVisible(s.ClipMenu);
+    clips_.Reload();
+}
+
+void MainWindow::SetPolling(bool on) {
+    polling_ = on;
+    if (on)
+        SetTimer(hwnd(), kPollTimer, 1, nullptr);
+    else
+        KillTimer(hwnd(), kPollTimer);
+}
+
+void MainWindow::ResumePolling() {
+    // Polling stays off while either dialog is still open.
+    if (!options_ && !IsWindowVisible(hwnd())) SetPolling(true);
+}
+
+void MainWindow::OnPollTick() {
+    hotkeys_.Poll(settings_.Hotkeys, settings_.AlphaIndex);
+    fade_.Step();
+}
+
+void MainWindow::SelectRate(int index) {
+    settings_.AlphaIndex = index;
+    menu_->CheckRate(index);
+    store_.Write(settings::Key::Alpha, std::to_wstring(index));
+}
+
+void MainWindow::OpenOptions() {
+    // One dialog at a time: choosing the item again brings the open one forward.
+    if (options_) {
+        options_->BringToFront();
+        return;
+    }
+    auto dialog = std::make_unique<settings::OptionsDialog>(store_);
+    SetPolling(false);
+    bool running = true;
+    if (dialog->Create(hwnd())) {
+        options_ = dialog.get();
+        running = dialog->ShowModal();
+        options_ = nullptr;
+    }
+    dialog.reset();
+    if (!running || !hwnd()) return;  // 終了 was chosen meanwhile: nothing more to apply
+    ResumePolling();
+    // Whatever closed the dialog, the store is read again over what is in
+    // force, and the rate in force is stored.
+    Apply(settings::ApplyStored(store_, settings_));
+    SelectRate(settings_.AlphaIndex);
+}
+
+void MainWindow::ShowVersion() {
+    SetPolling(false);
+    version_.Show(hwnd());
+}
+
+void MainWindow::HideVersion() {
+    version_.Hide(hwnd());
+    ResumePolling();
+}
+
+void MainWindow::Quit() {
+    tray_->Delete();
+    DestroyWindow(hwnd());
+}
+
+void MainWindow::OnTrayNotify(UINT mouseMessage) {
+    // The menu opens on the right button's release (and on the keyboard's
+    // context menu), never while the window is shown as the version dialog.
+    if (mouseMessage != WM_RBUTTONUP && mouseMessage != WM_CONTEXTMENU) return;
+    if (IsWindowVisible(hwnd()) || menuOpen_) return;
+    menuOpen_ = true;
+    UINT cmd = menu_->Track(hwnd());
+    menuOpen_ = false;
+    if (cmd) RunCommand(cmd);
+}
+
+void MainWindow::RunCommand(UINT id) {
+    if (int rate = TrayMenu::RateOf(id); rate >= 0) {
+        SelectRate(rate);
+    } else if (clips_.Run(id, hwnd())) {
+    } else if (id == kMenuOption) {
+        OpenOptions();
+    } else if (id == kMenuVersion) {
+        ShowVersion();
+    } else if (id == kMenuEnd) {
+        Quit();
+    } else if (id == kVersionOK) {
+        HideVersion();
+    }
+}
+
+LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (tray_ && tray_->HandleMessage(msg, wp)) return 0;
+    switch (msg) {
+        case kTrayCallback:
+            // The tray's notification carries the mouse message in lParam.
+            if (!IsWindowVisible(hwnd())) OnTrayNotify(static_cast<UINT>(lp));
+            return 0;
+        case WM_TIMER:
+            if (wp == kPollTimer) {
+                OnPollTick();
+            } else if (wp == kGraphTimer) {
+                graph_->OnGraphTick();
+            }
+            return 0;
+        case WM_COMMAND:
+            RunCommand(LOWORD(wp));
+            return 0;
+        case WM_DRAWITEM:
+            if (version_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
+            break;
+        case WM_CLOSE:
+            // The close box of the version dialog hides it; the program goes on.
+            HideVersion();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            // The system is ending: leave the icon to the shell.
+            if (wp) {
+                tray_->Abandon();
+                DestroyWindow(hwnd());
+            }
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+    }
+    return Default(msg, wp, lp);
+}
+
+}  // namespace core

@@ -1,0 +1,48 @@
+// The tray icon's menu: the clip submenu (when switched on), the rate
+// submenu, options, version and exit.
+#pragma once
+
+#include <windows.h>
+
+#include "common/unique_handle.h"
+
+namespace core {
+
+enum MenuCommand : UINT {
+    kMenuRateFirst = 100,  // the rates, kMenuRateFirst + index
+    kMenuOption = 201,
+    kMenuVersion = 202,
+    kMenuEnd = 203,
+};
+
+class TrayMenu {
+  public:
+    // `clipMenu` stays owned by the caller and must outlive this menu.
+    explicit TrayMenu(HMENU clipMenu);
+    TrayMenu(const TrayMenu&) = delete;
+    TrayMenu& operator=(const TrayMenu&) = delete;
+    ~TrayMenu();
+
+    HMENU Root() const { return root_.get(); }
+    HMENU RateMenu() const { return rate_; }
+
+    // Shows or hides the clip submenu together with the separator below it.
+    void SetClipVisible(bool visible);
+    bool ClipVisible() const { return clipVisible_; }
+
+    // The check mark on exactly this rate.
+    void CheckRate(int index);
+    // The rate a command stands for, or -1.
+    static int RateOf(UINT command);
+
+    // Runs the menu at the cursor; the chosen command or 0.
+    UINT Track(HWND owner) const;
+
+  private:
+    common::unique_hmenu root_;
+    HMENU rate_ = nullptr;  // owned by root_
+    HMENU clip_;
+    bool clipVisible_ = false;
+};
+
+}  // namespace core

@@ -1,0 +1,45 @@
+#include "effects/smooth_fade.h"
+
+#include "common/window_helpers.h"
+#include "effects/smooth_alpha.h"
+
+namespace effects {
+
+void SmoothFade::Enable(bool on) {
+    state_ = on ? FadeGesture::Armed : FadeGesture::Off;
+    if (!on) indicator_.reset();
+}
+
+void SmoothFade::Step() {
+    if (state_ == FadeGesture::Off) return;
+    if (GetAsyncKeyState(VK_MBUTTON) >= 0) {
+        state_ = FadeGesture::Armed;
+        indicator_.reset();
+        return;
+    }
+    if (state_ == FadeGesture::Armed) {
+        state_ = FadeGesture::Running;
+        Begin();
+    }
+    Fade();
+}
+
+void SmoothFade::Begin() {
+    GetCursorPos(&start_);
+    target_ = WindowFromPoint(start_);
+    indicator_ = std::make_unique<FadeIndicator>();
+    // The cursor lies inside the oval, 20 pixels from its left and 10 from its top.
+    indicator_->Show(start_.x - 20, start_.y - 10);
+}
+
+void SmoothFade::Fade() {
+    POINT p{};
+    GetCursorPos(&p);
+    int percent = SmsPercent(start_.x - p.x, start_.y - p.y);
+    if (indicator_) indicator_->SetCaption(PercentCaption(percent));
+    common::SetExStyleBit(target_, WS_EX_LAYERED, percent != 100);
+    if (percent != 100)
+        SetLayeredWindowAttributes(target_, 0, static_cast<BYTE>(SmsAlpha(percent)), LWA_ALPHA);
+}
+
+}  // namespace effects
