@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/tray_icon.h"
+#include "common/tray_icon.h"
 #include "cpumon/cpu_graph.h"
 #include "cpumon/cpu_load.h"
 #include "cpumon/graph_icon.h"
@@ -74,14 +74,14 @@ void RealProgram(const std::wstring& exe, size_t ticks, e2e::FakeTray& tray) {
 void InProcessTick(size_t ticks) {
     HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
-    core::TrayIcon tray(owner, 0, WM_MOUSEMOVE);
+    common::TrayIcon tray(owner, 0, WM_MOUSEMOVE, 1);
     cpumon::SystemCpuCounters counters;
     cpumon::CpuLoadMeter meter;
     cpumon::GraphIconMaker maker;
     cpumon::CpuHistory16 history{};
     common::unique_hicon shown;
     meter.GetCpuLoad(counters);
-    tray.Add();
+    tray.Show();
     double sample = 0, render = 0, icon = 0, shell = 0;
     for (size_t i = 0; i < ticks; ++i) {
         double a = Now();
@@ -92,10 +92,7 @@ void InProcessTick(size_t ticks) {
         common::unique_hicon next = maker.Make(px);
         double d = Now();
         tray.SetIcon(next.get());
-        if (!tray.Modify()) {
-            tray.Delete();
-            tray.Add();
-        }
+        tray.Modify(true);
         shown = std::move(next);
         double e = Now();
         sample += b - a;
