@@ -4,6 +4,7 @@
 # Shared by both programs: no program logic.
 set(COMMON_LOGIC_SOURCES
     src/common/file_version.cpp
+    src/common/parked_record.cpp
     src/common/text.cpp
     src/common/twips.cpp
 )
@@ -53,6 +54,7 @@ set(VITRANE_WIN_SOURCES
     src/core/version_resource.cpp
     src/effects/window_effects.cpp
     src/effects/companion_starter.cpp
+    src/effects/companion_watch.cpp
     src/effects/hotkey_poller.cpp
     src/effects/frm_cnt.cpp
     src/effects/smooth_fade.cpp
@@ -63,4 +65,5 @@ set(CORVEL_WIN_SOURCES
     src/companion/corvel_form.cpp
     src/companion/tray_frames.cpp
     src/companion/tray_record.cpp
+    src/companion/window_icon.cpp
 )

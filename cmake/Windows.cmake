@@ -24,7 +24,8 @@ endif()
 
 set(_system_libs comctl32 shell32 gdi32 user32 advapi32 kernel32)
 
-add_library(common_logic STATIC ${COMMON_LOGIC_SOURCES} src/common/window_class.cpp)
+add_library(common_logic STATIC ${COMMON_LOGIC_SOURCES} src/common/window_class.cpp
+    src/common/parked_registry.cpp)
 target_include_directories(common_logic PUBLIC ${CMAKE_SOURCE_DIR}/src)
 add_library(logic STATIC ${LOGIC_SOURCES})
 target_link_libraries(logic PUBLIC common_logic)

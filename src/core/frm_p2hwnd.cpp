@@ -59,6 +59,7 @@ bool FrmP2hWnd::Form_Load() {
     cpuDraw_ = s.CpuDrawColour;
     cpuBack_ = s.CpuBackColour;
     SetClipMenu();
+    companionWatch_.Start();
     EnableTimer1(true);
     return true;
 }

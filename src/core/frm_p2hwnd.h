@@ -17,6 +17,7 @@
 #include "core/version_dialog.h"
 #include "cpumon/cpu_load.h"
 #include "cpumon/graph_icon.h"
+#include "effects/companion_watch.h"
 #include "effects/hotkey_poller.h"
 #include "effects/smooth_fade.h"
 #include "settings/loaded_settings.h"
@@ -112,7 +113,8 @@ class FrmP2hWnd : public common::Window {
     cpumon::GraphIconMaker graphIcons_;
     common::unique_hicon graphIcon_;  // the graph the shell shows, kept until replaced
     bool inputBoxOpen_ = false;
-    effects::HotkeyPoller hotkeys_;
+    effects::CompanionWatch companionWatch_;  // before hotkeys_, which hands it the companions
+    effects::HotkeyPoller hotkeys_{companionWatch_};
     effects::SmoothFade sms_;
     VersionDialog versionDialog_;
     settings::FrmOptions* options_ = nullptr;  // owned by mnuOption_Click while open
