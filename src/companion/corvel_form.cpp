@@ -146,10 +146,13 @@ void CorvelForm::RecordParked() {
     DWORD owner = 0;
     GetWindowThreadProcessId(target_, &owner);
     common::WriteParked({targetHandle_, owner, common::OwnProcessId(), ownStart_});
+    recorded_ = true;
 }
 
 void CorvelForm::ForgetParked() {
+    if (!recorded_) return;
     common::RemoveParked(targetHandle_, common::OwnProcessId());
+    recorded_ = false;
 }
 
 void CorvelForm::Toggle() {
@@ -228,6 +231,10 @@ void CorvelForm::Timer1_Timer() {
             if (EndArrived()) return;
         }
         AnimateTrayIcon(Motion::Sink);
+    } else if (recorded_ && (style & WS_VISIBLE)) {
+        // Its own program brought it back: should this companion die now,
+        // the window is not one it hid.
+        ForgetParked();
     }
 }
 

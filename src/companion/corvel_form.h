@@ -70,6 +70,7 @@ class CorvelForm : public common::Window {
     UINT taskbarCreated_ = 0;
     int addRetriesLeft_ = 0;
     uint64_t ownStart_ = 0;
+    bool recorded_ = false;  // this companion's record of the target is in the registry
 };
 
 }  // namespace companion

@@ -35,6 +35,10 @@ TEST_F(CorvelParkedRecord, TheWindowIsRecordedWhileItIsHidden) {
     ASSERT_TRUE(WaitFor([&] { return target.Parked(); }));
     EXPECT_TRUE(WaitFor([&] { return ParkedValues() == parked; })) << "hidden from the icon";
 
+    // Its own program shows it again: from then on it is not the companion's to give back.
+    ShowWindow(target.Hwnd(), SW_SHOWNORMAL);
+    EXPECT_TRUE(WaitFor([&] { return ParkedValues().empty(); })) << "shown by its program";
+
     PostMessageW(corvel, kCorvelRelease, 964, 4649);
     EXPECT_TRUE(corvel_.WaitExit());
     EXPECT_TRUE(ParkedValues().empty());
