@@ -113,8 +113,8 @@ class FrmP2hWnd : public common::Window {
     cpumon::GraphIconMaker graphIcons_;
     common::unique_hicon graphIcon_;  // the graph the shell shows, kept until replaced
     bool inputBoxOpen_ = false;
-    effects::CompanionWatch companionWatch_;  // before hotkeys_, which hands it the companions
-    effects::HotkeyPoller hotkeys_{companionWatch_};
+    effects::HotkeyPoller hotkeys_;
+    effects::CompanionWatch companionWatch_;
     effects::SmoothFade sms_;
     VersionDialog versionDialog_;
     settings::FrmOptions* options_ = nullptr;  // owned by mnuOption_Click while open

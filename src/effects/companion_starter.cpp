@@ -37,7 +37,7 @@ void CompanionStarter::Settle() {
         if (WaitForSingleObject(AsHandle(p), 0) != WAIT_TIMEOUT) return true;
         return FindWindowW(nullptr, CompanionCaption(window).c_str()) != nullptr;
     });
-    for (auto p : done) watch_.Watch(AsHandle(p));
+    for (auto p : done) CloseHandle(AsHandle(p));
 }
 
 void CompanionStarter::TrayStep(HWND target) {

@@ -7,7 +7,6 @@
 #include <cstdint>
 
 #include "effects/companion_launch.h"
-#include "effects/companion_watch.h"
 
 namespace effects {
 
@@ -17,7 +16,7 @@ inline constexpr LPARAM kReleaseLParam = 4649;
 
 class CompanionStarter {
   public:
-    explicit CompanionStarter(CompanionWatch& watch) : watch_(watch) {}
+    CompanionStarter() = default;
     CompanionStarter(const CompanionStarter&) = delete;
     CompanionStarter& operator=(const CompanionStarter&) = delete;
     ~CompanionStarter();
@@ -26,15 +25,14 @@ class CompanionStarter {
     // after the look-up, as the step always did.
     void TrayStep(HWND target);
 
-    // Hands launches whose window appeared or whose process ended over to
-    // the watch. Cheap while nothing is starting.
+    // Forgets launches whose window appeared or whose process ended. Cheap
+    // while nothing is starting.
     void Settle();
     bool Idle() const { return launches_.Empty(); }
 
   private:
     void Start(int32_t handle);
 
-    CompanionWatch& watch_;
     LaunchTracker launches_;
 };
 

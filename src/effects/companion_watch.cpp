@@ -1,7 +1,5 @@
 #include "effects/companion_watch.h"
 
-#include <algorithm>
-
 #include "common/parked_registry.h"
 
 namespace effects {
@@ -64,24 +62,12 @@ void CompanionWatch::Start() {
         SetTimer(hwnd(), kWatchTimer, kWatchMs, nullptr);
 }
 
-void CompanionWatch::Watch(HANDLE process) {
-    companions_.emplace_back(process);
-}
-
-void CompanionWatch::OnTick() {
-    auto ended = std::partition(companions_.begin(), companions_.end(), [](const auto& p) {
-        return WaitForSingleObject(p.get(), 0) == WAIT_TIMEOUT;
-    });
-    if (ended == companions_.end()) return;
-    // Looked at while the ended processes are still held, so their ids
-    // cannot have been given to another process yet.
-    GiveBackOrphans();
-    companions_.erase(ended, companions_.end());
-}
-
 LRESULT CompanionWatch::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_TIMER && wp == kWatchTimer) {
-        OnTick();
+        // The records say which companions to look at: those this program
+        // started and those of an earlier run alike. A record is written
+        // only while a window is hidden, so there is little to read.
+        GiveBackOrphans();
         return 0;
     }
     return Default(msg, wp, lp);

@@ -1,13 +1,10 @@
 // The safety net for windows parked by a companion that died (killed, crashed)
-// without giving its window back: those windows are shown and restored, once
-// at start-up and whenever a companion this program started ends.
+// without giving its window back: those windows are shown and restored at
+// start-up and within a second or two of the companion's end.
 #pragma once
 
 #include <windows.h>
 
-#include <vector>
-
-#include "common/unique_handle.h"
 #include "common/window_class.h"
 
 namespace effects {
@@ -17,20 +14,12 @@ class CompanionWatch : public common::Window {
     CompanionWatch() = default;
     ~CompanionWatch() override = default;
 
-    // Gives back what companions of an earlier run left hidden, then looks at
-    // the watched companions every second (also while a dialog is open).
+    // Gives back what companions left hidden, now and then every second
+    // (also while a dialog is open), whoever started them.
     void Start();
-
-    // Takes over a started companion's process handle.
-    void Watch(HANDLE process);
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-
-  private:
-    void OnTick();
-
-    std::vector<common::unique_handle_t> companions_;
 };
 
 // Every recorded window whose companion no longer runs, that still belongs

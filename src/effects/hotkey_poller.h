@@ -11,8 +11,6 @@ namespace effects {
 
 class HotkeyPoller {
   public:
-    // The companions it starts are handed to `watch` once they run.
-    explicit HotkeyPoller(CompanionWatch& watch) : companions_(watch) {}
     void Poll(const settings::HotkeySettings& keys, int32_t alphaIndex);
 
   private:

@@ -217,6 +217,24 @@ TEST_F(EffectsCompanion, AKilledCompanionsWindowIsGivenBack) {
     EXPECT_TRUE(vitrane_.Running());
 }
 
+// The records tell which companions to look at: one that an earlier run of
+// Vitrane (or anyone) started is seen to as well.
+TEST_F(EffectsCompanion, ACompanionStartedElsewhereIsWatchedToo) {
+    ASSERT_NE(StartWith({}), nullptr);
+    TargetWindow target(L"parked elsewhere");
+    Process corvel = Process::Start(ProgramPath(L"Corvel.exe"), target.HandleText());
+    ASSERT_TRUE(WaitFor([&] {
+        return FindWindowW(nullptr, (L"Corvel-" + target.HandleText()).c_str()) != nullptr;
+    }));
+    ShowWindow(target.Hwnd(), SW_MINIMIZE);
+    ASSERT_TRUE(WaitFor([&] { return ParkedValues().count(target.HandleText()) == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return Parked(target.Hwnd()); }));
+    corvel.Kill();
+    EXPECT_TRUE(WaitFor([&] { return Restored(target.Hwnd()); }))
+        << "the window stayed hidden after its companion died";
+    EXPECT_TRUE(WaitFor([&] { return ParkedValues().empty(); }));
+}
+
 // At start-up Vitrane gives back what companions of an earlier run left
 // hidden, and nothing else: a companion that still runs answers for its
 // window, and a window that is no longer the recorded one, or is on screen
