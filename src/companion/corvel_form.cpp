@@ -2,10 +2,12 @@
 
 #include <string>
 
+#include "common/parked_registry.h"
 #include "companion/companion_menu.h"
 #include "common/companion_contract.h"
 #include "companion/message_actions.h"
 #include "companion/corvel_resources.h"
+#include "companion/window_icon.h"
 
 namespace companion {
 namespace {
@@ -40,6 +42,7 @@ bool CorvelForm::Form_Load() {
         return false;
     }
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    ownStart_ = common::ProcessStartTime(GetCurrentProcess());
     MakeTrayIcon();
     SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
     return true;
@@ -83,14 +86,73 @@ void CorvelForm::AnimateTrayIcon(Motion motion) {
     }
 }
 
-void CorvelForm::ShowTarget() {
-    ShowWindow(target_, SW_SHOW);
-    ShowWindow(target_, SW_SHOWNORMAL);
+bool CorvelForm::TargetAnswers() {
+    // Showing and hiding another program's window wait for that program: one
+    // that does not answer would freeze the icon and every way out with it.
+    DWORD_PTR result = 0;
+    bool answers = SendMessageTimeoutW(target_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+                                       &result) != 0;
+    return answers && !ended_;
 }
 
-void CorvelForm::HideTarget() {
+bool CorvelForm::EndArrived() {
+    if (!ended_) return false;
+    // The take-out ran inside the call just made, and that call may have
+    // hidden the target again after it: give it back once more.
+    GiveTargetBack();
+    return true;
+}
+
+bool CorvelForm::ShowTarget() {
+    if (!TargetAnswers()) return false;
+    ShowWindow(target_, SW_SHOW);
+    if (EndArrived()) return false;
+    ShowWindow(target_, SW_SHOWNORMAL);
+    if (EndArrived()) return false;
+    ForgetParked();
+    return true;
+}
+
+bool CorvelForm::HideTarget() {
+    if (!TargetAnswers()) return false;
+    // Recorded first: a companion that dies half-way still leaves word of it.
+    RecordParked();
     ShowWindow(target_, SW_MINIMIZE);
+    if (EndArrived()) return false;
     ShowWindow(target_, SW_HIDE);
+    return !EndArrived();
+}
+
+void CorvelForm::GiveTargetBack() {
+    if (!IsWindow(target_)) {
+        ForgetParked();
+        return;
+    }
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutW(target_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kAnswerTimeoutMs,
+                            &result)) {
+        ShowWindow(target_, SW_SHOW);
+        ShowWindow(target_, SW_SHOWNORMAL);
+        ForgetParked();
+        return;
+    }
+    // Its program does not answer: the two calls wait in its queue for when
+    // it does, and the record stays for Vitrane to see to it as well.
+    ShowWindowAsync(target_, SW_SHOW);
+    ShowWindowAsync(target_, SW_SHOWNORMAL);
+}
+
+void CorvelForm::RecordParked() {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(target_, &owner);
+    common::WriteParked({targetHandle_, owner, common::OwnProcessId(), ownStart_});
+    recorded_ = true;
+}
+
+void CorvelForm::ForgetParked() {
+    if (!recorded_) return;
+    common::RemoveParked(targetHandle_, common::OwnProcessId());
+    recorded_ = false;
 }
 
 void CorvelForm::Toggle() {
@@ -103,25 +165,28 @@ void CorvelForm::Toggle() {
 }
 
 void CorvelForm::M_viewmenu_Click() {
-    ShowTarget();
-    AnimateTrayIcon(Motion::Rise);
+    if (ShowTarget()) AnimateTrayIcon(Motion::Rise);
 }
 
 void CorvelForm::M_corvel_Click() {
-    HideTarget();
-    AnimateTrayIcon(Motion::Sink);
+    if (HideTarget()) AnimateTrayIcon(Motion::Sink);
 }
 
 void CorvelForm::M_outtray_Click() {
     // A second pass (a watchdog tick, a session end or WM_CLOSE arriving while
     // the first runs) finds everything done and must not touch it again.
     if (ended_) return;
+    TakeOut();
+    PostQuitMessage(0);
+}
+
+void CorvelForm::TakeOut() {
+    if (ended_) return;
     ended_ = true;
-    ShowTarget();
+    GiveTargetBack();
     KillTimer(hwnd(), kTimer1);
     if (menuOpen_) EndMenu();
     if (tray_) tray_->Delete();
-    PostQuitMessage(0);
 }
 
 void CorvelForm::OpenMenu() {
@@ -158,8 +223,18 @@ void CorvelForm::Timer1_Timer() {
     if (style & WS_MINIMIZE) {
         // A parked window is hidden already; hiding it again on every tick
         // would cost a cross-process call each millisecond for nothing.
-        if (style & WS_VISIBLE) ShowWindow(target_, SW_HIDE);
+        if (style & WS_VISIBLE) {
+            // One that does not answer is hidden on a later tick.
+            if (!TargetAnswers()) return;
+            RecordParked();
+            ShowWindow(target_, SW_HIDE);
+            if (EndArrived()) return;
+        }
         AnimateTrayIcon(Motion::Sink);
+    } else if (recorded_ && (style & WS_VISIBLE)) {
+        // Its own program brought it back: should this companion die now,
+        // the window is not one it hid.
+        ForgetParked();
     }
 }
 
@@ -183,10 +258,11 @@ LRESULT CorvelForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             M_outtray_Click();
             return 0;
         case WM_QUERYENDSESSION:
-            // Shown now, so the target's own save prompt can be seen.
-            M_outtray_Click();
+            // Only a question: the end may yet be cancelled, and then
+            // everything must be as it was.
             return TRUE;
         case WM_ENDSESSION:
+            // The end is certain now (TRUE) or was cancelled (FALSE).
             if (wp) M_outtray_Click();
             return 0;
         default:

@@ -27,14 +27,30 @@ class CorvelForm : public common::Window {
     void M_corvel_Click();
     void M_outtray_Click();
 
+    // The take-out without asking the loop to end: for the way out of the
+    // message loop, whatever ended it. Does nothing once the take-out ran.
+    void TakeOut();
+
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
   private:
     void MakeTrayIcon();
     void AnimateTrayIcon(Motion motion);
-    void ShowTarget();
-    void HideTarget();
+    // Each is false when the target did not answer (nothing was changed) or
+    // when an end arrived meanwhile (the target is shown and stays so).
+    bool ShowTarget();
+    bool HideTarget();
+    // The target as the take-out leaves it: shown and restored, now or, if
+    // its program does not answer, as soon as it does.
+    void GiveTargetBack();
+    bool TargetAnswers();
+    // After a call that let sent messages in: true when one of them ended
+    // the companion, in which case the target is shown again, whatever the
+    // interrupted call did to it.
+    bool EndArrived();
+    void RecordParked();
+    void ForgetParked();
     void Toggle();
     void OpenMenu();
     void Timer1_Timer();
@@ -53,6 +69,8 @@ class CorvelForm : public common::Window {
     bool menuOpen_ = false;
     UINT taskbarCreated_ = 0;
     int addRetriesLeft_ = 0;
+    uint64_t ownStart_ = 0;
+    bool recorded_ = false;  // this companion's record of the target is in the registry
 };
 
 }  // namespace companion

@@ -23,5 +23,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     companion::CorvelForm form(target, *handle);
     if (!form.Form_Load()) return 1;
 
-    return common::RunMessageLoop();
+    int code = common::RunMessageLoop();
+    // A WM_QUIT from anyone ends the loop as well: the window is given back
+    // on every way out.
+    form.TakeOut();
+    return code;
 }

@@ -7,6 +7,7 @@
 #include "companion/bmp_reader.h"
 #include "companion/corvel_resources.h"
 #include "companion/icon_planes.h"
+#include "companion/window_icon.h"
 
 namespace companion {
 namespace {
@@ -71,11 +72,9 @@ common::unique_hicon IconFromFrame(const Image& frame, Colour transparent) {
 }
 
 FrameIcons MakeFrameIcons(HWND target) {
-    // Only the class's small icon is used; a class without one gets the
-    // blank window of IconSurfaceBackground.
-    auto smallIcon = reinterpret_cast<HICON>(GetClassLongPtrW(target, GCLP_HICONSM));
+    // A window without any icon gets the blank window of IconSurfaceBackground.
     Image artwork = LoadTrayArtwork();
-    Image surface = DrawIconSurface(smallIcon);
+    Image surface = DrawIconSurface(TargetIcon(target));
     Colour face = FromColorref(GetSysColor(COLOR_BTNFACE));
     FrameIcons icons;
     for (int k = 1; k <= kFrameCount; ++k) {

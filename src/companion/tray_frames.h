@@ -1,5 +1,5 @@
-// The Win32 side of the tray frames: the window's small class icon in, five
-// frame icons out. The composition itself is frame_composition.h.
+// The Win32 side of the tray frames: the window's own icon in, five frame
+// icons out. The composition itself is frame_composition.h.
 #pragma once
 
 #include <windows.h>
@@ -24,7 +24,7 @@ Image DrawIconSurface(HICON icon);
 // An icon of the frame in which every pixel of `transparent` is see-through.
 common::unique_hicon IconFromFrame(const Image& frame, Colour transparent);
 
-// Frames 1..5 (index 0..4) for the target's small class icon, transparent
+// Frames 1..5 (index 0..4) for the target's icon (window_icon.h), transparent
 // wherever they have the system's 3-D face colour.
 FrameIcons MakeFrameIcons(HWND target);
 

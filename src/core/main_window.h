@@ -20,6 +20,7 @@
 #include "core/version_dialog.h"
 #include "cpumon/cpu_graph_tray.h"
 #include "cpumon/cpu_load.h"
+#include "effects/companion_watch.h"
 #include "effects/hotkey_poller.h"
 #include "effects/smooth_fade.h"
 #include "settings/loaded_settings.h"
@@ -85,6 +86,7 @@ class MainWindow : public common::Window {
     std::optional<cpumon::CpuGraphTray> graph_;
     VersionDialog version_;
     effects::HotkeyPoller hotkeys_;
+    effects::CompanionWatch companionWatch_;
     effects::SmoothFade fade_;
     bool polling_ = false;
     bool menuOpen_ = false;

@@ -47,6 +47,7 @@ bool MainWindow::Start() {
     tray_->SetTip(TrayTooltip(fileVersion_, graph_->ProcessorCount()));
     tray_->Show();
     Apply(settings::LoadStartupSettings(store_));
+    companionWatch_.Start();
     SetPolling(true);
     return true;
 }

@@ -76,8 +76,8 @@ int FrameShown(const TrayIconPixels& icon) {
     return 0;
 }
 
-HWND CorvelTest::StartCorvel(const TargetWindow& target) {
-    corvel_ = Launch(target.HandleText());
+HWND CorvelTest::StartCorvelFor(const std::wstring& handleText) {
+    corvel_ = Launch(handleText);
     EXPECT_TRUE(corvel_.Valid()) << "could not start Corvel.exe from " << Narrow(BinDir());
     HWND window = nullptr;
     bool added = tray_->WaitForEvent([&](const TrayEvent& e) {

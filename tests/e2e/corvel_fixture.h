@@ -43,14 +43,19 @@ int FrameShown(const TrayIconPixels& icon);
 
 class CorvelTest : public ::testing::Test {
   protected:
-    void SetUp() override { tray_ = std::make_unique<FakeTray>(); }
+    void SetUp() override {
+        ClearParked();
+        tray_ = std::make_unique<FakeTray>();
+    }
     void TearDown() override {
         corvel_.Kill();
         tray_.reset();
+        ClearParked();
     }
 
     // Starts Corvel.exe for the target and waits for its icon; its window.
-    HWND StartCorvel(const TargetWindow& target);
+    HWND StartCorvel(const TargetWindow& target) { return StartCorvelFor(target.HandleText()); }
+    HWND StartCorvelFor(const std::wstring& handleText);
     Process Launch(const std::wstring& args) const {
         return Process::Start(ProgramPath(L"Corvel.exe"), args);
     }

@@ -6,11 +6,15 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "companion/companion_menu.h"
 #include "companion/frame_composition.h"
 #include "companion/tray_frames.h"
+#include "companion/window_icon.h"
 
 namespace e2e {
 namespace {
@@ -165,6 +169,104 @@ TEST(CorvelFrames, FramesOfAWindowWithASmallClassIcon) {
     DestroyWindow(target);
     UnregisterClassW(wc.lpszClassName, wc.hInstance);
     DestroyIcon(red);
+}
+
+// One plain colour all over, of the given size.
+HICON PlainIcon(int size, Colour colour) {
+    return MakeIcon(
+        size, [=](int, int) { return colour; }, [](int, int) { return false; });
+}
+
+// The colour the tray shows for the window: the middle of the drawn icon.
+Colour IconColourOf(HWND window) {
+    return companion::DrawIconSurface(companion::TargetIcon(window)).at(7, 7);
+}
+
+// Where a window keeps its icon decides nothing but the order in which it is
+// looked for: the class's small icon, the window's own (small, then big),
+// then the class's large one.
+TEST(CorvelFrames, TheWindowsOwnIconIsFoundWhereverItIsKept) {
+    constexpr Colour kClassSmall = 0xFF0000, kWindowSmall = 0x00FF00, kWindowBig = 0x0000FF,
+                     kClassBig = 0xFFFF00;
+    HICON classSmall = PlainIcon(16, kClassSmall), windowSmall = PlainIcon(16, kWindowSmall),
+          windowBig = PlainIcon(32, kWindowBig), classBig = PlainIcon(32, kClassBig);
+    struct Case {
+        const char* what;
+        HICON classSmall, classBig, windowSmall, windowBig;
+        std::optional<Colour> shown;  // nothing: the blank window
+    } cases[] = {
+        {"everything", classSmall, classBig, windowSmall, windowBig, kClassSmall},
+        // The system gives a class with a large icon only a small one made from it.
+        {"a large class icon and window icons", nullptr, classBig, windowSmall, windowBig,
+         kClassBig},
+        {"the window's icons", nullptr, nullptr, windowSmall, windowBig, kWindowSmall},
+        {"the window's small icon alone", nullptr, nullptr, windowSmall, nullptr, kWindowSmall},
+        {"the window's big icon alone", nullptr, nullptr, nullptr, windowBig, kWindowBig},
+        {"the large class icon alone", nullptr, classBig, nullptr, nullptr, kClassBig},
+        {"none at all", nullptr, nullptr, nullptr, nullptr, std::nullopt},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::wstring className = L"CorvelIconOrder" + std::to_wstring(n++);
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hIcon = c.classBig;
+        wc.hIconSm = c.classSmall;
+        wc.lpszClassName = className.c_str();
+        ASSERT_NE(RegisterClassExW(&wc), 0);
+        HWND window = CreateWindowExW(0, wc.lpszClassName, L"t", WS_OVERLAPPEDWINDOW, 0, 0, 100,
+                                      100, nullptr, nullptr, wc.hInstance, nullptr);
+        ASSERT_NE(window, nullptr);
+        if (c.windowSmall) SendMessageW(window, WM_SETICON, ICON_SMALL, (LPARAM)c.windowSmall);
+        if (c.windowBig) SendMessageW(window, WM_SETICON, ICON_BIG, (LPARAM)c.windowBig);
+        if (c.shown) {
+            EXPECT_EQ(IconColourOf(window), *c.shown);
+        } else {
+            EXPECT_EQ(companion::TargetIcon(window), nullptr);
+        }
+        DestroyWindow(window);
+        UnregisterClassW(wc.lpszClassName, wc.hInstance);
+    }
+    for (HICON icon : {classSmall, windowSmall, windowBig, classBig}) DestroyIcon(icon);
+}
+
+// A window whose thread does not answer is not waited for: its icons set on
+// the window are given up after a short time, the class's are still used.
+TEST(CorvelFrames, AWindowThatDoesNotAnswerIsNotWaitedFor) {
+    constexpr Colour kWindowSmall = 0x00FF00, kClassBig = 0xFFFF00;
+    HICON windowSmall = PlainIcon(16, kWindowSmall), classBig = PlainIcon(32, kClassBig);
+    HANDLE made = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    HANDLE release = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    HWND windows[2] = {};
+    std::thread owner([&] {
+        for (int i = 0; i < 2; ++i) {
+            WNDCLASSEXW wc{};
+            wc.cbSize = sizeof(wc);
+            wc.lpfnWndProc = DefWindowProcW;
+            wc.hInstance = GetModuleHandleW(nullptr);
+            wc.hIcon = i == 1 ? classBig : nullptr;
+            wc.lpszClassName = i == 1 ? L"CorvelIconHungBig" : L"CorvelIconHung";
+            RegisterClassExW(&wc);
+            windows[i] = CreateWindowExW(0, wc.lpszClassName, L"t", WS_OVERLAPPEDWINDOW, 0, 0, 100,
+                                         100, nullptr, nullptr, wc.hInstance, nullptr);
+            SendMessageW(windows[i], WM_SETICON, ICON_SMALL, (LPARAM)windowSmall);
+        }
+        SetEvent(made);
+        WaitForSingleObject(release, INFINITE);  // hung: no message is handled
+        for (HWND w : windows) DestroyWindow(w);
+    });
+    WaitForSingleObject(made, 10000);
+    EXPECT_EQ(companion::TargetIcon(windows[0]), nullptr);
+    EXPECT_EQ(IconColourOf(windows[1]), kClassBig);
+    SetEvent(release);
+    owner.join();
+    UnregisterClassW(L"CorvelIconHung", GetModuleHandleW(nullptr));
+    UnregisterClassW(L"CorvelIconHungBig", GetModuleHandleW(nullptr));
+    for (HANDLE h : {made, release}) CloseHandle(h);
+    for (HICON icon : {windowSmall, classBig}) DestroyIcon(icon);
 }
 
 TEST(CorvelFrames, MenuHasItsFourItemsInOrder) {

@@ -2,6 +2,12 @@
 // with a quoted path, released again with Shift.
 #include <shlobj.h>
 
+#include <cstring>
+#include <iterator>
+#include <memory>
+
+#include "common/parked_record.h"
+#include "common/parked_registry.h"
 #include "corvel_fixture.h"
 #include "effects_fixture.h"
 
@@ -179,6 +185,113 @@ TEST_F(EffectsCompanion, MissingCompanionCostsOnlyThatStep) {
     EXPECT_TRUE(Hold(target.Free(), VK_F11, false, [&] {
         return LayeredAlpha(target.Hwnd()) == 128;
     })) << "polling goes on";
+}
+
+bool Parked(HWND w) {
+    return !IsWindowVisible(w) && IsIconic(w);
+}
+bool Restored(HWND w) {
+    return IsWindowVisible(w) && !IsIconic(w);
+}
+
+// A companion that dies (killed, crashed) cannot give its window back:
+// Vitrane, which started it, does.
+TEST_F(EffectsCompanion, AKilledCompanionsWindowIsGivenBack) {
+    ASSERT_NE(StartWith({{L"USE_CORVEL", std::to_wstring(kTray)}}), nullptr);
+    EffectsTarget target(0, L"left behind");
+    ASSERT_TRUE(Hold(target.Free(), kTray, false, [&] { return CompanionOf(target) != nullptr; }));
+    DWORD pid = 0;
+    GetWindowThreadProcessId(CompanionOf(target), &pid);
+    ShowWindow(target.Hwnd(), SW_MINIMIZE);
+    ASSERT_TRUE(WaitFor([&] { return Parked(target.Hwnd()); })) << "the companion hid nothing";
+    ASSERT_TRUE(WaitFor([&] { return ParkedValues().count(target.HandleText()) == 1; }));
+
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+    ASSERT_NE(process, nullptr);
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+    EXPECT_TRUE(WaitFor([&] { return Restored(target.Hwnd()); }))
+        << "the window stayed hidden after its companion died";
+    EXPECT_TRUE(WaitFor([&] { return ParkedValues().empty(); }));
+    EXPECT_TRUE(vitrane_.Running());
+}
+
+// The records tell which companions to look at: one that an earlier run of
+// Vitrane (or anyone) started is seen to as well.
+TEST_F(EffectsCompanion, ACompanionStartedElsewhereIsWatchedToo) {
+    ASSERT_NE(StartWith({}), nullptr);
+    TargetWindow target(L"parked elsewhere");
+    Process corvel = Process::Start(ProgramPath(L"Corvel.exe"), target.HandleText());
+    ASSERT_TRUE(WaitFor([&] {
+        return FindWindowW(nullptr, (L"Corvel-" + target.HandleText()).c_str()) != nullptr;
+    }));
+    ShowWindow(target.Hwnd(), SW_MINIMIZE);
+    ASSERT_TRUE(WaitFor([&] { return ParkedValues().count(target.HandleText()) == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return Parked(target.Hwnd()); }));
+    corvel.Kill();
+    EXPECT_TRUE(WaitFor([&] { return Restored(target.Hwnd()); }))
+        << "the window stayed hidden after its companion died";
+    EXPECT_TRUE(WaitFor([&] { return ParkedValues().empty(); }));
+}
+
+// At start-up Vitrane gives back what companions of an earlier run left
+// hidden, and nothing else: a companion that still runs answers for its
+// window, and a window that is no longer the recorded one, or is on screen
+// again, is left as it is.
+TEST_F(EffectsCompanion, StartUpGivesBackOnlyWhatDeadCompanionsLeftHidden) {
+    Process dead = Process::Start(ProgramPath(L"Corvel.exe"), L"none");
+    ASSERT_TRUE(dead.WaitExit());  // held open below, so its id stays its own
+    const uint32_t self = GetCurrentProcessId(), deadId = dead.Pid();
+    const uint64_t selfStart = common::ProcessStartTime(GetCurrentProcess()),
+                   deadStart = common::ProcessStartTime(dead.Handle());
+    enum Start { Hidden, Minimized };
+    struct Case {
+        const char* what;
+        Start state;
+        uint32_t owner, companion;
+        uint64_t companionStart;
+        bool givenBack, recordKept;
+    } cases[] = {
+        {"companion dead", Hidden, self, deadId, deadStart, true, false},
+        {"companion running", Hidden, self, self, selfStart, false, true},
+        {"another program's window now", Hidden, deadId, deadId, deadStart, false, false},
+        {"on screen again, minimized", Minimized, self, deadId, deadStart, false, false},
+        {"a reused companion id", Hidden, self, self, selfStart + 1, true, false},
+    };
+    std::vector<std::unique_ptr<TargetWindow>> windows;
+    for (const auto& c : cases) {
+        windows.push_back(
+            std::make_unique<TargetWindow>(std::wstring(c.what, c.what + strlen(c.what))));
+        HWND w = windows.back()->Hwnd();
+        ShowWindow(w, SW_MINIMIZE);
+        if (c.state == Hidden) ShowWindow(w, SW_HIDE);
+        int32_t handle = std::stoi(windows.back()->HandleText());
+        WriteParkedValue(common::ParkedValueName(handle),
+                         common::EncodeParked({handle, c.owner, c.companion, c.companionStart}));
+    }
+    TargetWindow closed(L"closed meanwhile");
+    int32_t closedHandle = std::stoi(closed.HandleText());
+    closed.Destroy();
+    WriteParkedValue(common::ParkedValueName(closedHandle),
+                     common::EncodeParked({closedHandle, self, deadId, deadStart}));
+    WriteParkedValue(L"junk", L"1 2 3");
+
+    ASSERT_NE(StartWith({}), nullptr);
+    // One pass looks at every record: when the first is done, all are.
+    ASSERT_TRUE(WaitFor([&] { return ParkedValues().size() == 1; }));
+    PumpFor(300);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].what);
+        HWND w = windows[i]->Hwnd();
+        if (cases[i].givenBack) {
+            EXPECT_TRUE(WaitFor([&] { return Restored(w); }));
+        } else {
+            EXPECT_TRUE(IsIconic(w)) << "touched";
+            EXPECT_EQ(IsWindowVisible(w) != FALSE, cases[i].state == Minimized) << "touched";
+        }
+        EXPECT_EQ(ParkedValues().count(windows[i]->HandleText()), cases[i].recordKept ? 1u : 0u);
+    }
 }
 
 }  // namespace

@@ -166,10 +166,50 @@ std::wstring ClassOf(HWND hwnd) {
 
 namespace {
 constexpr const wchar_t* kSettingsKey = L"Software\\hollin\\LayeredWindow";
-}
+constexpr const wchar_t* kParkedKey = L"Software\\hollin\\LayeredWindow\\Parked";
+}  // namespace
 
 void ClearSettings() {
+    // The key goes only without subkeys.
+    ClearParked();
     RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
+}
+
+void ClearParked() {
+    RegDeleteKeyW(HKEY_CURRENT_USER, kParkedKey);
+}
+
+std::map<std::wstring, std::wstring> ParkedValues() {
+    std::map<std::wstring, std::wstring> values;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kParkedKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return values;
+    for (DWORD i = 0;; ++i) {
+        wchar_t name[256];
+        wchar_t data[256] = L"";
+        DWORD nameLength = 256, bytes = sizeof(data) - sizeof(wchar_t), type = 0;
+        if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, reinterpret_cast<BYTE*>(data),
+                          &bytes) != ERROR_SUCCESS)
+            break;
+        values[std::wstring(name, nameLength)] = type == REG_SZ ? data : L"(not text)";
+    }
+    RegCloseKey(key);
+    return values;
+}
+
+void WriteParkedValue(const std::wstring& name, const std::wstring& data) {
+    // The settings key stays an ordinary one, as Corvel leaves it.
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS)
+        return;
+    RegCloseKey(key);
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kParkedKey, 0, nullptr, REG_OPTION_VOLATILE,
+                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                   static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
 }
 
 void WriteSetting(const wchar_t* name, const std::wstring& value) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,6 +64,11 @@ std::wstring ClassOf(HWND hwnd);
 void ClearSettings();
 void WriteSetting(const wchar_t* name, const std::wstring& value);
 std::optional<std::wstring> ReadSetting(const wchar_t* name);
+
+// The records of parked windows beside them (the Parked subkey), name to text.
+void ClearParked();
+std::map<std::wstring, std::wstring> ParkedValues();
+void WriteParkedValue(const std::wstring& name, const std::wstring& data);
 
 // Input as a user gives it.
 void KeyDown(WORD vk);

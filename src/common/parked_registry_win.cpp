@@ -1,0 +1,116 @@
+#include "common/parked_registry.h"
+
+#include "common/unique_handle.h"
+
+namespace common {
+namespace {
+
+constexpr const wchar_t* kSettingsKey = L"Software\\hollin\\LayeredWindow";
+constexpr const wchar_t* kParkedSubKey = L"Parked";
+
+unique_hkey OpenParked(REGSAM access) {
+    HKEY raw = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kParkedKey, 0, access, &raw) != ERROR_SUCCESS) return {};
+    return unique_hkey(raw);
+}
+
+unique_hkey CreateParked() {
+    // The settings key is made as an ordinary key first: keys created on the
+    // way to a volatile one would be volatile too, and the settings would go
+    // at log-off. It already exists wherever Vitrane has stored anything.
+    HKEY raw = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_CREATE_SUB_KEY, nullptr, &raw, nullptr) != ERROR_SUCCESS)
+        return {};
+    unique_hkey settings(raw);
+    raw = nullptr;
+    if (RegCreateKeyExW(settings.get(), kParkedSubKey, 0, nullptr, REG_OPTION_VOLATILE,
+                        KEY_SET_VALUE | KEY_QUERY_VALUE, nullptr, &raw, nullptr) != ERROR_SUCCESS)
+        return {};
+    return unique_hkey(raw);
+}
+
+std::optional<std::wstring> ReadText(HKEY key, const std::wstring& name) {
+    DWORD type = 0;
+    DWORD bytes = 0;
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
+        type != REG_SZ || bytes > 256)
+        return std::nullopt;
+    std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
+                         &bytes) != ERROR_SUCCESS)
+        return std::nullopt;
+    text.resize(wcsnlen(text.c_str(), bytes / sizeof(wchar_t)));
+    return text;
+}
+
+}  // namespace
+
+uint32_t OwnProcessId() {
+    return GetCurrentProcessId();
+}
+
+uint64_t ProcessStartTime(HANDLE process) {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
+    return (static_cast<uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+bool ProcessRunning(uint32_t id, uint64_t start) {
+    HANDLE raw = OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, id);
+    if (!raw) {
+        // A process we may not look into still exists; only a missing one is gone.
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    }
+    unique_handle_t process(raw);
+    // A process that has ended but is still held open by someone counts as gone.
+    if (WaitForSingleObject(process.get(), 0) != WAIT_TIMEOUT) return false;
+    return ProcessStartTime(process.get()) == start;
+}
+
+bool WriteParked(const ParkedWindow& record) {
+    unique_hkey key = CreateParked();
+    if (!key) return false;
+    std::wstring data = EncodeParked(record);
+    return RegSetValueExW(key.get(), ParkedValueName(record.Window).c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(data.c_str()),
+                          static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
+void RemoveParked(int32_t window, uint32_t companionProcess) {
+    unique_hkey key = OpenParked(KEY_QUERY_VALUE | KEY_SET_VALUE);
+    if (!key) return;
+    std::wstring name = ParkedValueName(window);
+    auto text = ReadText(key.get(), name);
+    if (!text) return;
+    auto record = DecodeParked(name, *text);
+    // A newer companion of the same window answers for it now.
+    if (record && record->CompanionProcess != companionProcess) return;
+    RegDeleteValueW(key.get(), name.c_str());
+}
+
+std::vector<ParkedValue> ReadAllParked() {
+    std::vector<ParkedValue> values;
+    unique_hkey key = OpenParked(KEY_QUERY_VALUE);
+    if (!key) return values;
+    for (DWORD i = 0;; ++i) {
+        wchar_t name[64];
+        DWORD length = 64;
+        LONG result =
+            RegEnumValueW(key.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (result == ERROR_NO_MORE_ITEMS) break;
+        if (result == ERROR_MORE_DATA) continue;  // a name no record has
+        if (result != ERROR_SUCCESS) break;
+        std::wstring valueName(name, length);
+        auto text = ReadText(key.get(), valueName);
+        values.push_back({valueName, text ? DecodeParked(valueName, *text) : std::nullopt});
+    }
+    return values;
+}
+
+void DeleteParkedValue(const std::wstring& name) {
+    unique_hkey key = OpenParked(KEY_SET_VALUE);
+    if (key) RegDeleteValueW(key.get(), name.c_str());
+}
+
+}  // namespace common
