@@ -15,6 +15,7 @@ set(LOGIC_SOURCES
     src/cpumon/cpu_load.cpp
     src/cpumon/cpu_graph.cpp
     src/core/version_text.cpp
+    src/core/instance_mutex.cpp
     src/clip/clip_entries.cpp
     src/effects/alpha_rate.cpp
     src/settings/options_layout.cpp
