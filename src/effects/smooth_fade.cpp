@@ -1,6 +1,7 @@
 #include "effects/smooth_fade.h"
 
 #include "effects/smooth_alpha.h"
+#include "effects/window_effects.h"
 
 namespace effects {
 
@@ -35,8 +36,11 @@ void SmoothFade::Fade() {
     SmsPercent = effects::SmsPercent(SmsStartX - p.x, SmsStartY - p.y);
     if (SmsIndicator) SmsIndicator->SetCaption(PercentCaption(SmsPercent));
     LONG ex = GetWindowLongW(SmsTarget, GWL_EXSTYLE);
+    bool layered = (ex & WS_EX_LAYERED) == WS_EX_LAYERED;
+    // A style change waits for the target: a hung one is tried again next tick.
+    if ((SmsPercent != 100 || layered) && !Answers(SmsTarget)) return;
     if (SmsPercent == 100) {
-        if ((ex & WS_EX_LAYERED) == WS_EX_LAYERED)
+        if (layered)
             SetWindowLongW(SmsTarget, GWL_EXSTYLE,
                            GetWindowLongW(SmsTarget, GWL_EXSTYLE) & ~WS_EX_LAYERED);
         return;
