@@ -115,8 +115,8 @@ TEST_F(HungTarget, HotkeysOverItLeaveTheMenuAndOtherWindowsWorking) {
 // messages); the window hangs while the button is held.
 TEST_F(HungTarget, FadingItLeavesTheMenuWorking) {
     ASSERT_NE(StartWith({{L"USE_SMS_ALPHA", L"1"}}), nullptr);
-    // Active from the start: a click that activated it would make Wine read
-    // the buttons again and let go of the one held here.
+    // Active from the start, so the press activates nothing: gaining the
+    // focus makes Wine re-read the input and can let go of a held button.
     HungWindow hung(true);
     ASSERT_NE(hung.Hwnd(), nullptr);
     const POINT start = hung.Inside();
