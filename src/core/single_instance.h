@@ -1,9 +1,14 @@
 // Tells whether another Vitrane already runs for this user.
 #pragma once
 
+#include <string>
+
 #include "common/unique_handle.h"
 
 namespace core {
+
+// The name of the mutex the first copy holds for as long as it runs.
+std::wstring InstanceMutexName();
 
 class SingleInstance {
   public:

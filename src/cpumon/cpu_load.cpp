@@ -5,36 +5,31 @@
 
 namespace cpumon {
 
-std::optional<int32_t> LoadPercent(uint64_t idleDelta, uint64_t elapsed, uint32_t processors) {
-    if (elapsed == 0) return std::nullopt;
-    double capacity = static_cast<double>(elapsed) * std::max<uint32_t>(processors, 1);
-    double load = 100.0 - static_cast<double>(idleDelta) / capacity * 100.0;
+std::optional<int32_t> LoadPercent(uint64_t idleDelta, uint64_t totalDelta) {
+    if (totalDelta == 0) return std::nullopt;
+    double load = 100.0 - static_cast<double>(idleDelta) / static_cast<double>(totalDelta) * 100.0;
     load = std::clamp(load, 0.0, 100.0);
     return static_cast<int32_t>(std::nearbyint(load));  // default rounding: half to even
 }
 
 int32_t CpuLoadMeter::GetCpuLoad(CpuCounters& counters) {
-    auto now = counters.SystemTime();
+    auto now = counters.Times();
     if (!now) return 0;
-    auto idle = counters.IdleTime();
-    if (!idle) return 0;
     int32_t result = 0;
     if (!hasSample_) {
         auto count = counters.ProcessorCount();
         if (!count) return 0;
-        processors_ = *count;
         result = static_cast<int32_t>(*count);
     } else {
-        // A clock set back (or a counter that went down) gives no interval to measure.
-        bool forward = *now > lastSystemTime_ && *idle >= lastIdleTime_;
+        // Counters that stood still or went down give no interval to measure.
+        bool forward = now->Total > last_.Total && now->Idle >= last_.Idle;
         std::optional<int32_t> load;
-        if (forward) load = LoadPercent(*idle - lastIdleTime_, *now - lastSystemTime_, processors_);
+        if (forward) load = LoadPercent(now->Idle - last_.Idle, now->Total - last_.Total);
         result = load.value_or(lastLoad_);
         lastLoad_ = result;
     }
     hasSample_ = true;
-    lastIdleTime_ = *idle;
-    lastSystemTime_ = *now;
+    last_ = *now;
     return result;
 }
 

@@ -1,4 +1,5 @@
-// CpuCounters from NtQuerySystemInformation (looked up at run time in ntdll).
+// CpuCounters from the system's processor times (GetSystemTimes, present
+// since Windows XP SP1).
 #pragma once
 
 #include "cpumon/cpu_load.h"
@@ -7,8 +8,7 @@ namespace cpumon {
 
 class SystemCpuCounters : public CpuCounters {
   public:
-    std::optional<uint64_t> SystemTime() override;
-    std::optional<uint64_t> IdleTime() override;
+    std::optional<CpuTimes> Times() override;
     std::optional<uint32_t> ProcessorCount() override;
 };
 

@@ -2,6 +2,7 @@
 
 #include "common/window_helpers.h"
 #include "effects/smooth_alpha.h"
+#include "effects/window_effects.h"
 
 namespace effects {
 
@@ -37,7 +38,12 @@ void SmoothFade::Fade() {
     GetCursorPos(&p);
     int percent = SmsPercent(start_.x - p.x, start_.y - p.y);
     if (indicator_) indicator_->SetCaption(PercentCaption(percent));
-    common::SetExStyleBit(target_, WS_EX_LAYERED, percent != 100);
+    bool layered = (GetWindowLongW(target_, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    if (layered != (percent != 100)) {
+        // A style change waits for the target: a hung one is tried again next tick.
+        if (!Answers(target_)) return;
+        common::SetExStyleBit(target_, WS_EX_LAYERED, percent != 100);
+    }
     if (percent != 100)
         SetLayeredWindowAttributes(target_, 0, static_cast<BYTE>(SmsAlpha(percent)), LWA_ALPHA);
 }

@@ -5,6 +5,10 @@
 namespace effects {
 namespace {
 
+// Long enough for a busy program to answer, short enough that a hung one
+// costs only a moment of the tick.
+constexpr UINT kAnswerTimeoutMs = 100;
+
 LONG ExStyle(HWND hwnd) {
     return GetWindowLongW(hwnd, GWL_EXSTYLE);
 }
@@ -32,16 +36,24 @@ bool IsChildWindow(HWND hwnd) {
     return (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) != 0;
 }
 
+bool Answers(HWND hwnd) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result) !=
+           0;
+}
+
 int32_t HandleValue(HWND hwnd) {
     return static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd));
 }
 
 void Transparency(HWND target, bool shift, int32_t alphaIndex) {
+    // Only a style change sends the target a message; the alpha does not.
     if (!shift) {
+        if (!Answers(target)) return;
         SetExStyle(target, ExStyle(target) | WS_EX_LAYERED);
         SetLayeredWindowAttributes(target, 0, static_cast<BYTE>(AlphaFromIndex(alphaIndex)),
                                    LWA_ALPHA);
-    } else if ((ExStyle(target) & WS_EX_LAYERED) == WS_EX_LAYERED) {
+    } else if ((ExStyle(target) & WS_EX_LAYERED) == WS_EX_LAYERED && Answers(target)) {
         // Clearing the bit alone makes the window opaque; its alpha is kept
         // for the next time it is layered.
         SetExStyle(target, ExStyle(target) & ~WS_EX_LAYERED);
@@ -49,11 +61,13 @@ void Transparency(HWND target, bool shift, int32_t alphaIndex) {
 }
 
 void AlwaysOnTop(HWND target, bool shift) {
+    if (!Answers(target)) return;
     SetWindowPos(target, shift ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
 }
 
 void TaskbarButton(HWND target, bool shift) {
+    if (!Answers(target)) return;
     ShowWindow(target, SW_HIDE);
     if (!shift) {
         if ((ExStyle(target) & WS_EX_TOOLWINDOW) == WS_EX_TOOLWINDOW)

@@ -103,6 +103,8 @@ TEST_F(ClipTexts, EnteredTextIsAppendedAsTypedOrRefused) {
     } cases[] = {
         {L"  前後に空白  ", L"\r\nfirst\r\n  前後に空白  "},
         {L"   ", L"\r\nfirst"},
+        {L"\u3000\u3000", L"\r\nfirst"},  // full-width spaces, as an IME types them
+        {L" \u3000 ", L"\r\nfirst"},
         {L"", L"\r\nfirst"},
         {nullptr, L"\r\nfirst"},
     };

@@ -15,9 +15,10 @@
 namespace forms {
 
 struct FixedCounters : cpumon::CpuCounters {
-    uint64_t now = 1'000'000'000;
-    std::optional<uint64_t> SystemTime() override { return now += 10'000'000; }
-    std::optional<uint64_t> IdleTime() override { return 0; }
+    uint64_t total = 1'000'000'000;
+    std::optional<cpumon::CpuTimes> Times() override {
+        return cpumon::CpuTimes{0, total += 10'000'000};  // never idle
+    }
     std::optional<uint32_t> ProcessorCount() override { return 2; }
 };
 

@@ -8,25 +8,16 @@ using namespace cpumon;
 
 namespace {
 
-// Counters that replay a script of samples; nullopt makes a query fail.
+// Counters that replay a script of readings; nullopt makes a query fail.
 struct FakeCounters : CpuCounters {
-    struct Sample {
-        std::optional<uint64_t> system, idle;
-    };
-    std::deque<Sample> samples;
+    std::deque<std::optional<CpuTimes>> samples;
     std::optional<uint32_t> processors = 2;
     int processorQueries = 0;
-    std::optional<uint64_t> current_idle;
 
-    std::optional<uint64_t> SystemTime() override {
+    std::optional<CpuTimes> Times() override {
         auto s = samples.front();
-        current_idle = s.idle;
-        if (!s.system) samples.pop_front();
-        return s.system;
-    }
-    std::optional<uint64_t> IdleTime() override {
         samples.pop_front();
-        return current_idle;
+        return s;
     }
     std::optional<uint32_t> ProcessorCount() override {
         ++processorQueries;
@@ -39,24 +30,36 @@ constexpr uint64_t kSecond = 10'000'000;  // 100 ns units
 }  // namespace
 
 TEST(CpuLoad, FirstCallGivesProcessorCountThenLoads) {
+    // Over one second of wall time: `cpus` processors give cpus seconds in all.
     struct Case {
-        uint32_t processors;
-        uint64_t idleDelta;  // over one second
+        uint32_t processors;  // as the system reports them
+        uint32_t cpus;        // as the times cover them
+        uint64_t idleDelta;
         int32_t want;
     } cases[] = {
-        {1, kSecond, 0},     {1, 0, 100},          {1, kSecond / 4, 75},
-        {2, 2 * kSecond, 0}, {2, 0, 100},          {2, kSecond, 50},
-        {8, 8 * kSecond, 0}, {8, 4 * kSecond, 50}, {8, 7 * kSecond, 12},  // 12.5, half to even
-        {2, 3 * kSecond, 0},  // more idle than capacity: clamped
+        {1, 1, kSecond, 0},
+        {1, 1, 0, 100},
+        {1, 1, kSecond / 4, 75},
+        {2, 2, 2 * kSecond, 0},
+        {2, 2, 0, 100},
+        {2, 2, kSecond, 50},
+        {8, 8, 8 * kSecond, 0},
+        {8, 8, 4 * kSecond, 50},
+        {8, 8, 7 * kSecond, 12},  // 12.5, half to even
+        // A 32-bit program sees at most 32 of 64 processors; the times
+        // cover all of them, and so does the load.
+        {32, 64, 32 * kSecond, 50},
+        {32, 64, 64 * kSecond, 0},
+        {32, 64, 16 * kSecond, 75},
     };
     for (const auto& c : cases) {
         FakeCounters f;
         f.processors = c.processors;
-        uint64_t t0 = 1000 * kSecond, i0 = 77 * kSecond;
-        f.samples = {{t0, i0}, {t0 + kSecond, i0 + c.idleDelta}};
+        CpuTimes t0{77 * kSecond, 1000 * kSecond};
+        f.samples = {t0, CpuTimes{t0.Idle + c.idleDelta, t0.Total + c.cpus * kSecond}};
         CpuLoadMeter m;
         EXPECT_EQ(m.GetCpuLoad(f), static_cast<int32_t>(c.processors));
-        EXPECT_EQ(m.GetCpuLoad(f), c.want) << c.processors << " cpus, idle " << c.idleDelta;
+        EXPECT_EQ(m.GetCpuLoad(f), c.want) << c.cpus << " cpus, idle " << c.idleDelta;
         EXPECT_EQ(f.processorQueries, 1);
     }
 }
@@ -66,34 +69,40 @@ TEST(CpuLoad, ExactAcrossLowHalfWraps) {
     for (uint64_t base : {uint64_t{0x7FFFFF00}, uint64_t{0xFFFFFF00}, uint64_t{0x1FFFFFF00}}) {
         FakeCounters f;
         f.processors = 1;
-        f.samples = {{base, base}, {base + 0x1000, base + 0x800}};
+        f.samples = {CpuTimes{base, base}, CpuTimes{base + 0x800, base + 0x1000}};
         CpuLoadMeter m;
         m.GetCpuLoad(f);
         EXPECT_EQ(m.GetCpuLoad(f), 50) << std::hex << base;
     }
 }
 
-TEST(CpuLoad, NoElapsedTimeRepeatsThePreviousResult) {
+TEST(CpuLoad, NoTimePassedRepeatsThePreviousResult) {
     FakeCounters f;
     f.processors = 1;
     uint64_t t = 5 * kSecond;
     f.samples = {
-        {t, 0}, {t + kSecond, kSecond / 10}, {t + kSecond, kSecond / 10}, {t, kSecond / 10}};
+        CpuTimes{0, t},
+        CpuTimes{kSecond / 10, t + kSecond},
+        CpuTimes{kSecond / 10, t + kSecond},      // nothing passed
+        CpuTimes{kSecond / 10, t},                // counters went back
+        CpuTimes{0, t + 2 * kSecond},             // idle went back
+        CpuTimes{kSecond / 10, t + 3 * kSecond},  // measured from the one before
+    };
     CpuLoadMeter m;
     m.GetCpuLoad(f);
     EXPECT_EQ(m.GetCpuLoad(f), 90);
-    EXPECT_EQ(m.GetCpuLoad(f), 90) << "elapsed 0";
-    EXPECT_EQ(m.GetCpuLoad(f), 90) << "clock set back";
+    EXPECT_EQ(m.GetCpuLoad(f), 90) << "nothing passed";
+    EXPECT_EQ(m.GetCpuLoad(f), 90) << "counters went back";
+    EXPECT_EQ(m.GetCpuLoad(f), 90) << "idle went back";
+    EXPECT_EQ(m.GetCpuLoad(f), 90);
 }
 
 TEST(CpuLoad, FailedQueryReturnsZeroAndKeepsTheSample) {
     FakeCounters f;
     f.processors = 1;
     uint64_t t = 5 * kSecond;
-    f.samples = {{t, 0},
-                 {std::nullopt, std::nullopt},  // time query fails
-                 {t + kSecond, std::nullopt},   // idle query fails
-                 {t + 2 * kSecond, kSecond}};   // measured from the first sample
+    f.samples = {CpuTimes{0, t}, std::nullopt, std::nullopt,
+                 CpuTimes{kSecond, t + 2 * kSecond}};  // measured from the first sample
     CpuLoadMeter m;
     EXPECT_EQ(m.GetCpuLoad(f), 1);
     EXPECT_EQ(m.GetCpuLoad(f), 0);
@@ -104,15 +113,24 @@ TEST(CpuLoad, FailedQueryReturnsZeroAndKeepsTheSample) {
 TEST(CpuLoad, FailedProcessorQueryLeavesItAFirstCall) {
     FakeCounters f;
     f.processors = std::nullopt;
-    f.samples = {{kSecond, 0}, {2 * kSecond, 0}};
+    f.samples = {CpuTimes{0, kSecond}, CpuTimes{0, 2 * kSecond}};
     CpuLoadMeter m;
     EXPECT_EQ(m.GetCpuLoad(f), 0);
     f.processors = 4;
     EXPECT_EQ(m.GetCpuLoad(f), 4);
 }
 
-TEST(CpuLoad, LoadPercentRoundsHalfToEven) {
-    EXPECT_EQ(LoadPercent(5, 200, 1), 98);  // 97.5 -> 98
-    EXPECT_EQ(LoadPercent(7, 200, 1), 96);  // 96.5 -> 96
-    EXPECT_EQ(LoadPercent(0, 0, 1), std::nullopt);
+TEST(CpuLoad, LoadPercentRoundsHalfToEvenAndClamps) {
+    struct Case {
+        uint64_t idle, total;
+        std::optional<int32_t> want;
+    } cases[] = {
+        {5, 200, 98},  // 97.5
+        {7, 200, 96},  // 96.5
+        {0, 0, std::nullopt}, {5, 0, std::nullopt},
+        {300, 200, 0},  // more idle than time: clamped
+        {0, 1, 100},          {1, 1, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LoadPercent(c.idle, c.total), c.want) << c.idle << "/" << c.total;
 }

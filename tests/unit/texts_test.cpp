@@ -56,15 +56,27 @@ TEST(ClipEntries, SplitsOnCrLfOnlyAndSkipsBlankEntries) {
         {L"\r\n\r\n\r\n", {}},
         {L"x\r\n\r\ny ", {L"x", L"y "}},
         {L"\r\n日本語\r\n\t", {L"日本語", L"\t"}},
+        {L"\r\n\u3000\r\n \u3000 \r\n\u3000a\u3000", {L"\u3000a\u3000"}},  // full-width spaces
     };
     for (const auto& c : cases) EXPECT_EQ(clip::ClipEntries(c.stored), c.want);
 }
 
 TEST(ClipEntries, AppendAddsCrLfAndRefusesBlank) {
     EXPECT_EQ(clip::AppendClip(L"", L"abc"), L"\r\nabc");
-    EXPECT_EQ(clip::AppendClip(L"\r\nabc", L"  d "), L"\r\nabc\r\n  d ");
-    EXPECT_EQ(clip::AppendClip(L"\r\nabc", L"   "), std::nullopt);
-    EXPECT_EQ(clip::AppendClip(L"\r\nabc", L""), std::nullopt);
+    struct Case {
+        const wchar_t* entry;
+        std::optional<std::wstring> stored;
+    } cases[] = {
+        {L"", std::nullopt},
+        {L"   ", std::nullopt},
+        {L"\u3000", std::nullopt},
+        {L"\u3000\u3000\u3000", std::nullopt},
+        {L" \u3000 \u3000", std::nullopt},
+        {L"\u3000x", L"\r\nabc\r\n\u3000x"},
+        {L"\t", L"\r\nabc\r\n\t"},
+        {L"  d ", L"\r\nabc\r\n  d "},
+    };
+    for (const auto& c : cases) EXPECT_EQ(clip::AppendClip(L"\r\nabc", c.entry), c.stored);
 }
 
 TEST(AlphaRate, TableAndCaptions) {
