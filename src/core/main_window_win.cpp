@@ -169,14 +169,23 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (version_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
             break;
         case WM_CLOSE:
-            // The close box of the version dialog hides it; the program goes on.
-            HideVersion();
+            // The close box of the version dialog hides it and the program
+            // goes on; sent to the hidden window (a graceful taskkill, an
+            // uninstaller) it ends the program.
+            if (IsWindowVisible(hwnd()))
+                HideVersion();
+            else
+                Quit();
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
-            // The system is ending: leave the icon to the shell.
-            if (wp) {
+            if (!wp) return 0;
+            // An installer closing the application while the shell stays
+            // takes the icon away; at log-off or shutdown it is left to the shell.
+            if (lp & ENDSESSION_CLOSEAPP) {
+                Quit();
+            } else {
                 tray_->Abandon();
                 DestroyWindow(hwnd());
             }
