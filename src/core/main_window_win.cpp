@@ -82,6 +82,14 @@ void MainWindow::SelectRate(int index) {
     settings_.AlphaIndex = index;
     menu_->CheckRate(index);
     store_.Write(settings::Key::Alpha, std::to_wstring(index));
+    // An open options dialog would otherwise store its own rate over it.
+    if (options_) options_->ShowRate(index);
+}
+
+void MainWindow::AddClip() {
+    std::optional<std::wstring> added = clips_.AddEntry(hwnd());
+    // Likewise its clip list, which OK stores.
+    if (added && options_) options_->AppendClipEntry(*added);
 }
 
 void MainWindow::OpenOptions() {
@@ -136,6 +144,8 @@ void MainWindow::OnTrayNotify(UINT mouseMessage) {
 void MainWindow::RunCommand(UINT id) {
     if (int rate = TrayMenu::RateOf(id); rate >= 0) {
         SelectRate(rate);
+    } else if (id == clip::kClipAddCommand) {
+        AddClip();
     } else if (clips_.Run(id, hwnd())) {
     } else if (id == kMenuOption) {
         OpenOptions();

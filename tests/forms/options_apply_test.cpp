@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "common/dpi.h"
+#include "core/tray_menu.h"
 #include "form_fixture.h"
 #include "settings/options_dialog.h"
 #include "settings/options_layout.h"
@@ -138,6 +139,42 @@ TEST_F(OptionsApply, ChoosingItAgainBringsTheOpenDialogForward) {
         Press(d, settings::kOptionsCancel);
     });
     EXPECT_EQ(dialogs, 1);
+}
+
+TEST_F(OptionsApply, MenuChangesWhileItIsOpenAreTakenUpByTheDialog) {
+    // A rate picked and a clip text added from the tray menu meanwhile show in
+    // the dialog's controls, so OK keeps them; Cancel writes nothing, as ever.
+    for (bool ok : {true, false}) {
+        store_.Write(Key::Alpha, L"4");
+        store_.Write(Key::UseClipboard, L"1");
+        store_.Write(Key::ClipText, L"\r\na");
+        auto& form = Load();
+        int rateShown = -1;
+        std::wstring clipShown;
+        BoxScript box{L"b"};
+        Choose([&](settings::OptionsDialog& d) {
+            SetWindowTextW(d.Control(settings::kClipEdit), L"\r\na\r\nc");  // typed meanwhile
+            SendMessageW(form.hwnd(), WM_COMMAND, core::kMenuRateFirst + 7, 0);
+            AnswerNextBox(box);
+            SendMessageW(form.hwnd(), WM_COMMAND, clip::kClipAddCommand, 0);
+            rateShown =
+                static_cast<int>(SendMessageW(d.Control(settings::kRateList), CB_GETCURSEL, 0, 0));
+            clipShown = e2e::WindowText(d.Control(settings::kClipEdit));
+            Press(d, ok ? settings::kOptionsOK : settings::kOptionsCancel);
+        });
+        EXPECT_TRUE(box.seen);
+        EXPECT_EQ(rateShown, 7);
+        EXPECT_EQ(clipShown, L"\r\na\r\nc\r\nb");
+        EXPECT_EQ(store_.Read(Key::Alpha), L"7") << ok;
+        EXPECT_EQ(form.Settings().AlphaIndex, 7) << ok;
+        auto rates = Items(form.Menu().RateMenu());
+        for (size_t i = 0; i < rates.size(); ++i) EXPECT_EQ(rates[i].Checked, i == 7) << i;
+        // OK stores the box as shown; Cancel leaves the list the add stored.
+        std::wstring clips = ok ? L"\r\na\r\nc\r\nb" : L"\r\na\r\nb";
+        EXPECT_EQ(store_.Read(Key::ClipText), clips) << ok;
+        EXPECT_EQ(Texts(form.Clips().Handle()).size(), ok ? 5u : 4u) << ok;
+        form_.reset();
+    }
 }
 
 class VersionForm : public MainFormTest {};
