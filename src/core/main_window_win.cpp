@@ -1,5 +1,6 @@
 #include "core/main_window.h"
 
+#include "common/window_helpers.h"
 #include "core/version_text.h"
 #include "settings/options_dialog.h"
 
@@ -174,6 +175,9 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_COMMAND:
             RunCommand(LOWORD(wp));
+            return 0;
+        case common::kWmDpiChanged:
+            version_.OnDpiChanged(hwnd(), HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
             return 0;
         case WM_DRAWITEM:
             if (version_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "common/dpi.h"
+#include "common/window_helpers.h"
 #include "core/tray_menu.h"
 #include "form_fixture.h"
 #include "settings/options_dialog.h"
@@ -210,6 +211,46 @@ TEST_F(VersionForm, FadesInWithThePollingOffAndOkHidesIt) {
     EXPECT_FALSE(IsWindowVisible(w));
     EXPECT_TRUE(form.Polling());
     EXPECT_TRUE(IsWindow(w));
+}
+
+TEST_F(VersionForm, ADpiChangeLaysItOutAgainInTheSuggestedRectangle) {
+    auto& form = Load();
+    form.ShowVersion();
+    HWND w = form.hwnd();
+    for (int dpi : {2 * common::WindowDpi(w), 120, 96}) {
+        SIZE outer = common::WindowSizeForClient(
+            common::TwipsToPixels(4080, dpi), common::TwipsToPixels(1410, dpi),
+            static_cast<DWORD>(GetWindowLongW(w, GWL_STYLE)),
+            static_cast<DWORD>(GetWindowLongW(w, GWL_EXSTYLE)), dpi);
+        RECT suggested{40, 30, 40 + outer.cx, 30 + outer.cy};
+        SendMessageW(w, common::kWmDpiChanged, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        RECT r{};
+        GetWindowRect(w, &r);
+        EXPECT_EQ(r.left, suggested.left) << dpi;
+        EXPECT_EQ(r.top, suggested.top) << dpi;
+        EXPECT_EQ(r.right, suggested.right) << dpi;
+        EXPECT_EQ(r.bottom, suggested.bottom) << dpi;
+        for (auto [id, twips] :
+             {std::pair{int{core::kVersionOK}, common::TwipsRect{2640, 960, 1305, 345}},
+              {core::kVersionIcon, {210, 180, 540, 540}},
+              {core::kVersionLabel, {2160, 480, 1785, 225}}}) {
+            HWND ctl = GetDlgItem(w, id);
+            RECT c{};
+            GetWindowRect(ctl, &c);
+            MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&c), 2);
+            common::PixelRect px = common::TwipsToPixels(twips, dpi);
+            EXPECT_EQ((common::PixelRect{c.left, c.top, c.right - c.left, c.bottom - c.top}), px)
+                << "control " << id << " at " << dpi;
+        }
+        LOGFONTW lf{};
+        GetObjectW(reinterpret_cast<HFONT>(
+                       SendMessageW(GetDlgItem(w, core::kVersionOK), WM_GETFONT, 0, 0)),
+                   sizeof(lf), &lf);
+        EXPECT_EQ(lf.lfHeight, -MulDiv(9, dpi, 72)) << dpi;
+    }
+    SendMessageW(GetDlgItem(w, core::kVersionOK), BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(w));
 }
 
 }  // namespace
