@@ -46,7 +46,7 @@ class MainWindow : public common::Window {
 
     // The tray menu's items.
     void SelectRate(int index);  // also stores it
-    void AddClip();
+    void AddClip();              // "－－追加－－"
     void OpenOptions();
     void ShowVersion();
     void HideVersion();  // its OK and close box
