@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,9 @@ class ClipMenu {
     const std::wstring* Text(int index) const;
     // Carries out `command` if it is one of this menu's; false if not.
     bool Run(UINT command, HWND owner);
-    // Asks for a text (the clipboard's is proposed) and adds it to the list.
-    void AddEntry(HWND owner);
+    // Asks for a text (the clipboard's is proposed) and adds it to the list;
+    // the text stored, or nothing.
+    std::optional<std::wstring> AddEntry(HWND owner);
 
   private:
     settings::SettingsStore& store_;

@@ -50,9 +50,9 @@ bool ClipMenu::Run(UINT command, HWND owner) {
     return true;
 }
 
-void ClipMenu::AddEntry(HWND owner) {
+std::optional<std::wstring> ClipMenu::AddEntry(HWND owner) {
     // The tray menu still opens while the box waits; one box is enough.
-    if (asking_) return;
+    if (asking_) return std::nullopt;
     asking_ = true;
     std::wstring entered =
         InputBox(L"登録する文字を入力してください。", L"入力", ReadClipboardText(owner));
@@ -61,7 +61,9 @@ void ClipMenu::AddEntry(HWND owner) {
     if (auto stored = AppendClip(store_.Read(settings::Key::ClipText), entered)) {
         store_.Write(settings::Key::ClipText, *stored);
         Reload();
+        return entered;
     }
+    return std::nullopt;
 }
 
 }  // namespace clip

@@ -14,6 +14,10 @@ int ScreenDpi();
 // The window's DPI where the system reports one per window, else the screen's.
 int WindowDpi(HWND hwnd);
 
+// The DPI of the monitor at a screen point where the system reports one per
+// monitor (Windows 8.1 on), else the screen's.
+int MonitorDpiAt(POINT p);
+
 // The outer size of a window whose client area is `clientW` x `clientH` pixels.
 SIZE WindowSizeForClient(int clientW, int clientH, DWORD style, DWORD exStyle, int dpi);
 

@@ -12,6 +12,22 @@ Fn User32Function(const char* name) {
                   : nullptr;
 }
 
+// shcore.dll (Windows 8.1 on) is loaded from the system folder once and kept
+// for the life of the process.
+template <typename Fn>
+Fn ShcoreFunction(const char* name) {
+    HMODULE shcore = GetModuleHandleW(L"shcore.dll");
+    if (!shcore) {
+        wchar_t path[MAX_PATH];
+        UINT n = GetSystemDirectoryW(path, MAX_PATH);
+        if (n == 0 || n + 12 >= MAX_PATH) return nullptr;
+        lstrcpyW(path + n, L"\\shcore.dll");
+        shcore = LoadLibraryW(path);
+    }
+    return shcore ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(shcore, name)))
+                  : nullptr;
+}
+
 }  // namespace
 
 int ScreenDpi() {
@@ -26,6 +42,21 @@ int WindowDpi(HWND hwnd) {
     if (getDpiForWindow && hwnd) {
         UINT dpi = getDpiForWindow(hwnd);
         if (dpi > 0) return static_cast<int>(dpi);
+    }
+    return ScreenDpi();
+}
+
+int MonitorDpiAt(POINT p) {
+    using MonitorFromPointFn = HMONITOR(WINAPI*)(POINT, DWORD);
+    using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+    static const auto monitorFromPoint = User32Function<MonitorFromPointFn>("MonitorFromPoint");
+    static const auto getDpiForMonitor = ShcoreFunction<GetDpiForMonitorFn>("GetDpiForMonitor");
+    if (monitorFromPoint && getDpiForMonitor) {
+        UINT x = 0, y = 0;
+        HMONITOR monitor = monitorFromPoint(p, MONITOR_DEFAULTTONEAREST);
+        if (monitor && SUCCEEDED(getDpiForMonitor(monitor, kEffectiveDpi, &x, &y)) && y > 0)
+            return static_cast<int>(y);
     }
     return ScreenDpi();
 }

@@ -47,6 +47,7 @@ class MainWindow : public common::Window {
 
     // The tray menu's items.
     void SelectRate(int index);  // also stores it
+    void AddClip();              // "－－追加－－"
     void OpenOptions();
     void ShowVersion();
     void HideVersion();  // its OK and close box

@@ -1,5 +1,6 @@
 #include "core/main_window.h"
 
+#include "common/window_helpers.h"
 #include "core/version_text.h"
 #include "settings/options_dialog.h"
 
@@ -83,6 +84,14 @@ void MainWindow::SelectRate(int index) {
     settings_.AlphaIndex = index;
     menu_->CheckRate(index);
     store_.Write(settings::Key::Alpha, std::to_wstring(index));
+    // An open options dialog would otherwise store its own rate over it.
+    if (options_) options_->ShowRate(index);
+}
+
+void MainWindow::AddClip() {
+    std::optional<std::wstring> added = clips_.AddEntry(hwnd());
+    // Likewise its clip list, which OK stores.
+    if (added && options_) options_->AppendClipEntry(*added);
 }
 
 void MainWindow::OpenOptions() {
@@ -137,6 +146,8 @@ void MainWindow::OnTrayNotify(UINT mouseMessage) {
 void MainWindow::RunCommand(UINT id) {
     if (int rate = TrayMenu::RateOf(id); rate >= 0) {
         SelectRate(rate);
+    } else if (id == clip::kClipAddCommand) {
+        AddClip();
     } else if (clips_.Run(id, hwnd())) {
     } else if (id == kMenuOption) {
         OpenOptions();
@@ -166,18 +177,30 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_COMMAND:
             RunCommand(LOWORD(wp));
             return 0;
+        case common::kWmDpiChanged:
+            version_.OnDpiChanged(hwnd(), HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+            return 0;
         case WM_DRAWITEM:
             if (version_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
             break;
         case WM_CLOSE:
-            // The close box of the version dialog hides it; the program goes on.
-            HideVersion();
+            // The close box of the version dialog hides it and the program
+            // goes on; sent to the hidden window (a graceful taskkill, an
+            // uninstaller) it ends the program.
+            if (IsWindowVisible(hwnd()))
+                HideVersion();
+            else
+                Quit();
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
-            // The system is ending: leave the icon to the shell.
-            if (wp) {
+            if (!wp) return 0;
+            // An installer closing the application while the shell stays
+            // takes the icon away; at log-off or shutdown it is left to the shell.
+            if (lp & ENDSESSION_CLOSEAPP) {
+                Quit();
+            } else {
                 tray_->Abandon();
                 DestroyWindow(hwnd());
             }

@@ -32,14 +32,19 @@ class VersionDialog {
     // on its own for its second, no other event is handled meanwhile.
     void Show(HWND window);
     void Hide(HWND window) { ShowWindow(window, SW_HIDE); }
+    // Moved to a monitor of another scale: laid out again at `dpi` in the
+    // rectangle the system suggests.
+    void OnDpiChanged(HWND window, int dpi, const RECT& suggested);
     // The window's WM_DRAWITEM for the icon, the line and the grey credit.
     bool Draw(const DRAWITEMSTRUCT& item) const;
 
   private:
     // Makes the controls once; later calls change nothing.
     void Create(HWND window);
-    // Sizes the window for the dialog at its DPI, centres it and places the controls.
-    void Layout(HWND window);
+    // Sizes the window for the dialog at `dpi` and centres it.
+    void PlaceCentred(HWND window, int dpi);
+    // The font and the controls at `dpi`.
+    void Layout(HWND window, int dpi);
     void FitTitle(HWND title, int dpi);
     void FadeIn(HWND window);
 
@@ -47,7 +52,7 @@ class VersionDialog {
     HICON icon_ = nullptr;  // not owned
     common::unique_hfont font_;
     common::unique_hfont titleFont_;  // smaller, only where the title needs it
-    int fontDpi_ = 0;
+    int dpi_ = 0;                     // what the controls are laid out at
 };
 
 }  // namespace core

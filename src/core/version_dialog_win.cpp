@@ -49,8 +49,18 @@ void Stroke(HDC dc, COLORREF colour, int x0, int x1, int y) {
 
 void VersionDialog::Show(HWND window) {
     Create(window);
-    Layout(window);
+    int dpi = common::WindowDpi(window);
+    PlaceCentred(window, dpi);
+    Layout(window, dpi);
     FadeIn(window);
+}
+
+void VersionDialog::OnDpiChanged(HWND window, int dpi, const RECT& suggested) {
+    if (!GetDlgItem(window, kVersionOK)) return;  // never shown: laid out when it is
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    Layout(window, dpi);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void VersionDialog::FadeIn(HWND window) {
@@ -85,12 +95,7 @@ void VersionDialog::Create(HWND window) {
     }
 }
 
-void VersionDialog::Layout(HWND window) {
-    int dpi = common::WindowDpi(window);
-    if (!font_ || fontDpi_ != dpi) {
-        font_.reset(common::CreateDialogFont(dpi));
-        fontDpi_ = dpi;
-    }
+void VersionDialog::PlaceCentred(HWND window, int dpi) {
     auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
     SIZE outer =
@@ -98,6 +103,13 @@ void VersionDialog::Layout(HWND window) {
                                     common::TwipsToPixels(kClientHeight, dpi), style, exStyle, dpi);
     POINT at = common::CentredIn(common::WorkArea(), outer);
     SetWindowPos(window, nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void VersionDialog::Layout(HWND window, int dpi) {
+    if (!font_ || dpi_ != dpi) {
+        font_.reset(common::CreateDialogFont(dpi));
+        dpi_ = dpi;
+    }
     for (const Place& p : kPlaces) {
         HWND ctl = GetDlgItem(window, p.id);
         SendMessageW(ctl, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
@@ -140,8 +152,7 @@ bool VersionDialog::Draw(const DRAWITEMSTRUCT& item) const {
         case kVersionLine: {
             // Grey above white, the white one a pixel further right: an etched groove.
             FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-            int dpi = common::WindowDpi(item.hwndItem);
-            int inset = common::TwipsToPixels(75, dpi) - common::TwipsToPixels(60, dpi);
+            int inset = common::TwipsToPixels(75, dpi_) - common::TwipsToPixels(60, dpi_);
             Stroke(dc, RGB(128, 128, 128), r.left, r.right, r.top);
             Stroke(dc, RGB(255, 255, 255), r.left + inset, r.right, r.top + 1);
             return true;

@@ -9,6 +9,7 @@
 
 #include "common/unique_handle.h"
 #include "common/window_class.h"
+#include "effects/indicator_geometry.h"
 
 namespace effects {
 
@@ -21,9 +22,9 @@ class FadeIndicator : public common::Window {
     FadeIndicator() = default;
     ~FadeIndicator() override;
 
-    // Creates the indicator with its top-left corner at (x, y) screen
-    // pixels and shows it.
-    bool Show(int x, int y);
+    // Creates the indicator around the cursor at `cursor` (screen pixels),
+    // sized for `dpi`, and shows it.
+    bool Show(POINT cursor, int dpi);
     // The percentage shown.
     void SetCaption(const std::wstring& text);
 
@@ -33,10 +34,9 @@ class FadeIndicator : public common::Window {
   private:
     void Build();
     void CreateLabel();
-    int Scale(int pixelsAt96) const;
     void Paint();
 
-    int dpi_ = 96;
+    IndicatorGeometry geometry_;
     HWND label_ = nullptr;  // a child, destroyed with the window
     std::wstring caption_;
     common::unique_hfont font_;

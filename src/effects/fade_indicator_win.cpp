@@ -1,22 +1,15 @@
 #include "effects/fade_indicator.h"
 
-#include "common/dpi.h"
 #include "common/window_helpers.h"
 
 namespace effects {
 namespace {
 
-// The window and its oval at 96 DPI, in pixels (750 x 315 and 735 x 315 twips).
-constexpr int kFormWidth = 50, kFormHeight = 21;
-constexpr int kOvalWidth = 49, kOvalHeight = 21;
-constexpr int kLabelLeft = 12, kLabelTop = 4;
-constexpr int kFontPoints = 9;
-
 // The face is asked for by name; where it is missing, the Japanese character
 // set and fixed pitch let the font mapper take the nearest Japanese fixed font.
-HFONT IndicatorFont(int dpi) {
-    return CreateFontW(-MulDiv(kFontPoints, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                       SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+HFONT IndicatorFont(int height) {
+    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
 }
 
@@ -27,25 +20,22 @@ FadeIndicator::~FadeIndicator() {
     if (hwnd()) DestroyWindow(hwnd());
 }
 
-int FadeIndicator::Scale(int pixelsAt96) const {
-    return MulDiv(pixelsAt96, dpi_, 96);
-}
-
-bool FadeIndicator::Show(int x, int y) {
+bool FadeIndicator::Show(POINT cursor, int dpi) {
     RegisterClassOnce(kIndicatorClass, nullptr, nullptr,
                       static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    dpi_ = common::ScreenDpi();
+    geometry_ = IndicatorGeometryAt(dpi);
+    const IndicatorGeometry& g = geometry_;
     // Never activated: taking the focus from the window being faded would
     // also make the system re-read the held button.
     if (!Create(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kIndicatorClass, L"", WS_POPUP,
-                x, y, Scale(kFormWidth), Scale(kFormHeight), nullptr, nullptr))
+                cursor.x - g.CursorX, cursor.y - g.CursorY, g.Width, g.Height, nullptr, nullptr))
         return false;
     Build();
     return true;
 }
 
 void FadeIndicator::Build() {
-    font_.reset(IndicatorFont(dpi_));
+    font_.reset(IndicatorFont(geometry_.FontHeight));
     ovalBrush_.reset(CreateSolidBrush(kIndicatorOval));
     CreateLabel();
     common::SetExStyleBit(hwnd(), WS_EX_LAYERED, true);
@@ -56,14 +46,15 @@ void FadeIndicator::Build() {
 
 void FadeIndicator::CreateLabel() {
     caption_ = L"100%";
-    SIZE text{Scale(24), Scale(12)};
+    const IndicatorGeometry& g = geometry_;
+    SIZE text{g.LabelWidth, g.LabelHeight};
     {
         common::window_dc dc(hwnd());
         common::scoped_select font(dc.get(), font_.get());
         GetTextExtentPoint32W(dc.get(), caption_.c_str(), static_cast<int>(caption_.size()), &text);
     }
     label_ = CreateWindowExW(0, L"STATIC", caption_.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT,
-                             Scale(kLabelLeft), Scale(kLabelTop), text.cx, text.cy, hwnd(), nullptr,
+                             g.LabelLeft, g.LabelTop, text.cx, text.cy, hwnd(), nullptr,
                              GetModuleHandleW(nullptr), nullptr);
     SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
@@ -81,7 +72,7 @@ void FadeIndicator::Paint() {
     {
         common::scoped_select brush(dc, ovalBrush_.get());
         common::scoped_select pen(dc, GetStockObject(BLACK_PEN));
-        Ellipse(dc, 0, 0, Scale(kOvalWidth), Scale(kOvalHeight));
+        Ellipse(dc, 0, 0, geometry_.OvalWidth, geometry_.OvalHeight);
     }
     EndPaint(hwnd(), &ps);
 }

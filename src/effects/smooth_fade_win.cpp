@@ -1,5 +1,6 @@
 #include "effects/smooth_fade.h"
 
+#include "common/dpi.h"
 #include "common/window_helpers.h"
 #include "effects/smooth_alpha.h"
 #include "effects/window_effects.h"
@@ -29,8 +30,9 @@ void SmoothFade::Begin() {
     GetCursorPos(&start_);
     target_ = WindowFromPoint(start_);
     indicator_ = std::make_unique<FadeIndicator>();
-    // The cursor lies inside the oval, 20 pixels from its left and 10 from its top.
-    indicator_->Show(start_.x - 20, start_.y - 10);
+    // Sized for the monitor the gesture starts on; the cursor lies inside
+    // the oval, 20 pixels from its left and 10 from its top at 96 DPI.
+    indicator_->Show(start_, common::MonitorDpiAt(start_));
 }
 
 void SmoothFade::Fade() {

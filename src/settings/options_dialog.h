@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/unique_handle.h"
@@ -32,6 +33,11 @@ class OptionsDialog : public common::Window {
     bool ShowModal();
     // For a second "<<<設定>>>" while this one is open.
     void BringToFront();
+    // What the tray menu changes while the dialog is open shows in its
+    // controls, so that OK keeps it: the rate picked, a clip text added
+    // (appended to the clip list as shown, edits included).
+    void ShowRate(int index);
+    void AppendClipEntry(std::wstring_view entry);
 
     HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
     HWND Tooltips() const { return tooltip_; }

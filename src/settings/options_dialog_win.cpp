@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "clip/clip_entries.h"
 #include "common/dpi.h"
 #include "common/window_helpers.h"
 #include "effects/alpha_rate.h"
@@ -295,6 +296,20 @@ void OptionsDialog::BringToFront() {
     if (!hwnd() || !IsWindowVisible(hwnd())) return;
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
+}
+
+void OptionsDialog::ShowRate(int index) {
+    SendMessageW(Control(kRateList), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void OptionsDialog::AppendClipEntry(std::wstring_view entry) {
+    HWND edit = Control(kClipEdit);
+    auto joined = clip::AppendClip(common::WindowText(edit), entry);
+    if (!joined) return;
+    SetWindowTextW(edit, joined->c_str());
+    // The new entry comes into view at the end.
+    SendMessageW(edit, EM_SETSEL, joined->size(), static_cast<LPARAM>(joined->size()));
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }
 
 LRESULT OptionsDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

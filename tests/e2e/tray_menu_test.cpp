@@ -52,23 +52,55 @@ TEST_F(TrayMenu, TaskbarCreatedBringsTheIconBack) {
     EXPECT_TRUE(add.Icon.has_value());
 }
 
-TEST_F(TrayMenu, CloseBoxHidesAndTheProgramGoesOn) {
+TEST_F(TrayMenu, CloseFromAnotherProgramRemovesTheIconAndEnds) {
+    // A graceful taskkill or an uninstaller: WM_CLOSE to the hidden window.
     HWND main = StartVitrane();
     ASSERT_NE(main, nullptr);
-    SendMessageW(main, WM_CLOSE, 0, 0);
-    PumpFor(300);
-    EXPECT_TRUE(vitrane_.Running());
-    EXPECT_FALSE(IsWindowVisible(main));
-    EXPECT_TRUE(tray_->EventsOfOp(NIM_DELETE).empty());
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(tray_->WaitForEvent([&](const TrayEvent& e) {
+        return e.Op == NIM_DELETE && e.Owner == main && e.Id == 0;
+    })) << "the icon goes first";
+    EXPECT_TRUE(vitrane_.WaitExit());
+    EXPECT_EQ(vitrane_.ExitCode(), 0u);
 }
 
 TEST_F(TrayMenu, SessionEndEndsWithoutDeletingTheIcon) {
+    // Log-off and shutdown leave the icon to the shell.
+    for (LPARAM how : {LPARAM{0}, static_cast<LPARAM>(ENDSESSION_LOGOFF)}) {
+        HWND main = StartVitrane();
+        ASSERT_NE(main, nullptr);
+        EXPECT_NE(SendMessageW(main, WM_QUERYENDSESSION, 0, how), 0) << "agrees to end the session";
+        PostMessageW(main, WM_ENDSESSION, TRUE, how);
+        EXPECT_TRUE(vitrane_.WaitExit()) << how;
+        EXPECT_TRUE(tray_->EventsOfOp(NIM_DELETE).empty()) << how;
+        tray_->Clear();
+    }
+}
+
+TEST_F(TrayMenu, ClosingForAnInstallerRemovesTheIconAndEnds) {
+    // The Restart Manager asks the application alone to close; the shell stays.
     HWND main = StartVitrane();
     ASSERT_NE(main, nullptr);
-    EXPECT_NE(SendMessageW(main, WM_QUERYENDSESSION, 0, 0), 0) << "agrees to end the session";
-    PostMessageW(main, WM_ENDSESSION, TRUE, 0);
+    EXPECT_NE(SendMessageW(main, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), 0);
+    EXPECT_TRUE(vitrane_.Running()) << "the question alone ends nothing";
+    PostMessageW(main, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+    EXPECT_TRUE(tray_->WaitForEvent(
+        [&](const TrayEvent& e) { return e.Op == NIM_DELETE && e.Owner == main && e.Id == 0; }));
     EXPECT_TRUE(vitrane_.WaitExit());
+}
+
+TEST_F(TrayMenu, ACancelledSessionEndGoesOn) {
+    HWND main = StartVitrane();
+    ASSERT_NE(main, nullptr);
+    for (LPARAM how : {LPARAM{0}, static_cast<LPARAM>(ENDSESSION_CLOSEAPP)}) {
+        SendMessageW(main, WM_QUERYENDSESSION, 0, how);
+        SendMessageW(main, WM_ENDSESSION, FALSE, how);
+    }
+    PumpFor(300);
+    EXPECT_TRUE(vitrane_.Running());
     EXPECT_TRUE(tray_->EventsOfOp(NIM_DELETE).empty());
+    EXPECT_TRUE(OpenTrayMenu()) << "the menu still opens";
+    Tap(VK_ESCAPE);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The fade indicator built in this process: its form, and what switching the
 // gesture off while one runs does to it.
+#include "common/dpi.h"
+#include "effects/indicator_geometry.h"
 #include "form_fixture.h"
 
 namespace forms {
@@ -41,16 +43,13 @@ TEST_F(EffectsIndicator, OvalFormAtTheStartPoint) {
     ASSERT_NE(indicator, nullptr);
     EXPECT_EQ(form.Fade().State(), effects::FadeGesture::Running);
 
-    int dpi = 96;
-    {
-        HDC screen = GetDC(nullptr);
-        dpi = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-    }
+    // Sized for the monitor under the cursor.
+    int dpi = common::MonitorDpiAt(POINT{400, 350});
+    auto g = effects::IndicatorGeometryAt(dpi);
     RECT r{};
     GetWindowRect(indicator, &r);
-    EXPECT_EQ(r.left, 380);
-    EXPECT_EQ(r.top, 340);
+    EXPECT_EQ(r.left, 400 - g.CursorX);
+    EXPECT_EQ(r.top, 350 - g.CursorY);
     EXPECT_EQ(r.right - r.left, MulDiv(50, dpi, 96));
     EXPECT_EQ(r.bottom - r.top, MulDiv(21, dpi, 96));
     EXPECT_EQ(GetWindowLongW(indicator, GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_BORDER),
@@ -78,6 +77,32 @@ TEST_F(EffectsIndicator, OvalFormAtTheStartPoint) {
     e2e::MouseButton(MOUSEEVENTF_MIDDLEUP);
     EXPECT_TRUE(e2e::WaitFor([] { return Indicator() == nullptr; }, 5000));
     EXPECT_EQ(form.Fade().State(), effects::FadeGesture::Armed);
+}
+
+TEST_F(EffectsIndicator, SizedForTheDpiItIsShownAt) {
+    // Wine gives every monitor one DPI: the indicator is made here at the
+    // DPIs a monitor may have.
+    for (int dpi : {96, 144, 192}) {
+        effects::FadeIndicator indicator;
+        ASSERT_TRUE(indicator.Show(POINT{400, 350}, dpi));
+        auto g = effects::IndicatorGeometryAt(dpi);
+        RECT r{};
+        GetWindowRect(indicator.hwnd(), &r);
+        EXPECT_EQ(r.left, 400 - g.CursorX) << dpi;
+        EXPECT_EQ(r.top, 350 - g.CursorY) << dpi;
+        EXPECT_EQ(r.right - r.left, g.Width) << dpi;
+        EXPECT_EQ(r.bottom - r.top, g.Height) << dpi;
+        HWND label = FindWindowExW(indicator.hwnd(), nullptr, L"Static", nullptr);
+        ASSERT_NE(label, nullptr);
+        RECT l{};
+        GetWindowRect(label, &l);
+        EXPECT_EQ(l.left - r.left, g.LabelLeft) << dpi;
+        EXPECT_EQ(l.top - r.top, g.LabelTop) << dpi;
+        LOGFONTW lf{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof(lf), &lf);
+        EXPECT_EQ(lf.lfHeight, -MulDiv(9, dpi, 72)) << dpi;
+    }
+    EXPECT_EQ(Indicator(), nullptr);
 }
 
 TEST_F(EffectsIndicator, SwitchingTheGestureOffRemovesTheIndicator) {

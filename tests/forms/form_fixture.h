@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "clip/input_box.h"
 #include "support/memory_store.h"
 #include "core/main_window.h"
 #include "harness.h"
@@ -52,6 +53,37 @@ inline std::vector<std::wstring> Texts(HMENU menu) {
     std::vector<std::wstring> out;
     for (const auto& i : Items(menu)) out.push_back(i.Text);
     return out;
+}
+
+// What the clip input box "入力" showed, and what to do with it.
+struct BoxScript {
+    explicit BoxScript(const wchar_t* answer) : entered(answer) {}
+    const wchar_t* entered;  // nullptr: Cancel
+    std::wstring proposed;
+    bool seen = false;
+};
+inline BoxScript* g_boxScript = nullptr;
+
+// Answers the box from inside its modal loop.
+inline void CALLBACK AnswerBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = FindWindowW(L"#32770", L"入力");
+    if (!box || !IsWindowVisible(box)) return;
+    KillTimer(nullptr, timer);
+    HWND edit = GetDlgItem(box, clip::kInputBoxEdit);
+    g_boxScript->proposed = e2e::WindowText(edit);
+    g_boxScript->seen = true;
+    if (g_boxScript->entered) {
+        SetWindowTextW(edit, g_boxScript->entered);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    } else {
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    }
+}
+
+// The next input box this thread shows is answered by `script`.
+inline void AnswerNextBox(BoxScript& script) {
+    g_boxScript = &script;
+    SetTimer(nullptr, 0, 20, &AnswerBox);
 }
 
 class MainFormTest : public ::testing::Test {

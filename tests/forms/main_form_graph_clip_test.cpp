@@ -1,6 +1,5 @@
 #include <cstring>
 
-#include "clip/input_box.h"
 #include "form_fixture.h"
 
 namespace forms {
@@ -10,30 +9,6 @@ using settings::Key;
 using Strings = std::vector<std::wstring>;
 
 class MainFormGraphAndClip : public MainFormTest {};
-
-// What the input box showed, and what to do with it.
-struct BoxScript {
-    const wchar_t* entered = nullptr;  // nullptr: Cancel
-    std::wstring proposed;
-    bool seen = false;
-};
-BoxScript* g_script = nullptr;
-
-// Answers the box from inside its modal loop.
-void CALLBACK AnswerBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND box = FindWindowW(L"#32770", L"入力");
-    if (!box || !IsWindowVisible(box)) return;
-    KillTimer(nullptr, timer);
-    HWND edit = GetDlgItem(box, clip::kInputBoxEdit);
-    g_script->proposed = e2e::WindowText(edit);
-    g_script->seen = true;
-    if (g_script->entered) {
-        SetWindowTextW(edit, g_script->entered);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-    } else {
-        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
-    }
-}
 
 void SetClipboard(HWND owner, const std::wstring& text) {
     ASSERT_TRUE(OpenClipboard(owner));
@@ -62,9 +37,8 @@ TEST_F(MainFormGraphAndClip, AddedTextShowsInTheMenu) {
         auto& form = Load();
         SetClipboard(form.hwnd(), L"clipboard text");
         size_t writes = store_.Writes().size();
-        BoxScript script{c.entered, {}, false};
-        g_script = &script;
-        SetTimer(nullptr, 0, 20, &AnswerBox);
+        BoxScript script{c.entered};
+        AnswerNextBox(script);
         form.Clips().AddEntry(form.hwnd());
         EXPECT_TRUE(script.seen);
         EXPECT_EQ(script.proposed, L"clipboard text");

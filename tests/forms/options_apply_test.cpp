@@ -4,6 +4,8 @@
 #include <functional>
 
 #include "common/dpi.h"
+#include "common/window_helpers.h"
+#include "core/tray_menu.h"
 #include "form_fixture.h"
 #include "settings/options_dialog.h"
 #include "settings/options_layout.h"
@@ -140,6 +142,42 @@ TEST_F(OptionsApply, ChoosingItAgainBringsTheOpenDialogForward) {
     EXPECT_EQ(dialogs, 1);
 }
 
+TEST_F(OptionsApply, MenuChangesWhileItIsOpenAreTakenUpByTheDialog) {
+    // A rate picked and a clip text added from the tray menu meanwhile show in
+    // the dialog's controls, so OK keeps them; Cancel writes nothing, as ever.
+    for (bool ok : {true, false}) {
+        store_.Write(Key::Alpha, L"4");
+        store_.Write(Key::UseClipboard, L"1");
+        store_.Write(Key::ClipText, L"\r\na");
+        auto& form = Load();
+        int rateShown = -1;
+        std::wstring clipShown;
+        BoxScript box{L"b"};
+        Choose([&](settings::OptionsDialog& d) {
+            SetWindowTextW(d.Control(settings::kClipEdit), L"\r\na\r\nc");  // typed meanwhile
+            SendMessageW(form.hwnd(), WM_COMMAND, core::kMenuRateFirst + 7, 0);
+            AnswerNextBox(box);
+            SendMessageW(form.hwnd(), WM_COMMAND, clip::kClipAddCommand, 0);
+            rateShown =
+                static_cast<int>(SendMessageW(d.Control(settings::kRateList), CB_GETCURSEL, 0, 0));
+            clipShown = e2e::WindowText(d.Control(settings::kClipEdit));
+            Press(d, ok ? settings::kOptionsOK : settings::kOptionsCancel);
+        });
+        EXPECT_TRUE(box.seen);
+        EXPECT_EQ(rateShown, 7);
+        EXPECT_EQ(clipShown, L"\r\na\r\nc\r\nb");
+        EXPECT_EQ(store_.Read(Key::Alpha), L"7") << ok;
+        EXPECT_EQ(form.Settings().AlphaIndex, 7) << ok;
+        auto rates = Items(form.Menu().RateMenu());
+        for (size_t i = 0; i < rates.size(); ++i) EXPECT_EQ(rates[i].Checked, i == 7) << i;
+        // OK stores the box as shown; Cancel leaves the list the add stored.
+        std::wstring clips = ok ? L"\r\na\r\nc\r\nb" : L"\r\na\r\nb";
+        EXPECT_EQ(store_.Read(Key::ClipText), clips) << ok;
+        EXPECT_EQ(Texts(form.Clips().Handle()).size(), ok ? 5u : 4u) << ok;
+        form_.reset();
+    }
+}
+
 class VersionForm : public MainFormTest {};
 
 TEST_F(VersionForm, FadesInWithThePollingOffAndOkHidesIt) {
@@ -173,6 +211,46 @@ TEST_F(VersionForm, FadesInWithThePollingOffAndOkHidesIt) {
     EXPECT_FALSE(IsWindowVisible(w));
     EXPECT_TRUE(form.Polling());
     EXPECT_TRUE(IsWindow(w));
+}
+
+TEST_F(VersionForm, ADpiChangeLaysItOutAgainInTheSuggestedRectangle) {
+    auto& form = Load();
+    form.ShowVersion();
+    HWND w = form.hwnd();
+    for (int dpi : {2 * common::WindowDpi(w), 120, 96}) {
+        SIZE outer = common::WindowSizeForClient(
+            common::TwipsToPixels(4080, dpi), common::TwipsToPixels(1410, dpi),
+            static_cast<DWORD>(GetWindowLongW(w, GWL_STYLE)),
+            static_cast<DWORD>(GetWindowLongW(w, GWL_EXSTYLE)), dpi);
+        RECT suggested{40, 30, 40 + outer.cx, 30 + outer.cy};
+        SendMessageW(w, common::kWmDpiChanged, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        RECT r{};
+        GetWindowRect(w, &r);
+        EXPECT_EQ(r.left, suggested.left) << dpi;
+        EXPECT_EQ(r.top, suggested.top) << dpi;
+        EXPECT_EQ(r.right, suggested.right) << dpi;
+        EXPECT_EQ(r.bottom, suggested.bottom) << dpi;
+        for (auto [id, twips] :
+             {std::pair{int{core::kVersionOK}, common::TwipsRect{2640, 960, 1305, 345}},
+              {core::kVersionIcon, {210, 180, 540, 540}},
+              {core::kVersionLabel, {2160, 480, 1785, 225}}}) {
+            HWND ctl = GetDlgItem(w, id);
+            RECT c{};
+            GetWindowRect(ctl, &c);
+            MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&c), 2);
+            common::PixelRect px = common::TwipsToPixels(twips, dpi);
+            EXPECT_EQ((common::PixelRect{c.left, c.top, c.right - c.left, c.bottom - c.top}), px)
+                << "control " << id << " at " << dpi;
+        }
+        LOGFONTW lf{};
+        GetObjectW(reinterpret_cast<HFONT>(
+                       SendMessageW(GetDlgItem(w, core::kVersionOK), WM_GETFONT, 0, 0)),
+                   sizeof(lf), &lf);
+        EXPECT_EQ(lf.lfHeight, -MulDiv(9, dpi, 72)) << dpi;
+    }
+    SendMessageW(GetDlgItem(w, core::kVersionOK), BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(w));
 }
 
 }  // namespace
