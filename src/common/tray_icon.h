@@ -31,6 +31,7 @@ class TrayIcon {
     // Shows the current icon and tip. With `readd`, an icon the shell has
     // lost is deleted and added again.
     bool Modify(bool readd = false);
+    // Takes the icon away and stops trying to add it.
     bool Delete();
     bool Added() const { return added_; }
     // Leaves the icon to the shell (the session is ending).
@@ -42,6 +43,7 @@ class TrayIcon {
 
   private:
     bool Add();
+    bool Remove();
     void StopRetrying();
 
     NOTIFYICONDATAW data_{};
