@@ -9,14 +9,14 @@
 
 #include <string_view>
 
+#include "common/non_copyable.h"
+
 namespace common {
 
-class TrayIcon {
+class TrayIcon : NonCopyable {
   public:
     // `retryTimer` is a timer id of `owner`'s that this icon may use.
     TrayIcon(HWND owner, UINT id, UINT callbackMessage, UINT_PTR retryTimer);
-    TrayIcon(const TrayIcon&) = delete;
-    TrayIcon& operator=(const TrayIcon&) = delete;
     ~TrayIcon();
 
     // The icon stays owned by the caller and must outlive its use by the shell.

@@ -35,7 +35,7 @@ class EffectsIndicator : public MainFormTest {
 };
 
 TEST_F(EffectsIndicator, OvalFormAtTheStartPoint) {
-    store_.Write(settings::Key::UseSmsAlpha, L"1");
+    store_.Write(settings::Key::UseSmoothAlpha, L"1");
     auto& form = Load();
     HWND indicator = Press(400, 350);
     ASSERT_NE(indicator, nullptr);
@@ -81,7 +81,7 @@ TEST_F(EffectsIndicator, OvalFormAtTheStartPoint) {
 }
 
 TEST_F(EffectsIndicator, SwitchingTheGestureOffRemovesTheIndicator) {
-    store_.Write(settings::Key::UseSmsAlpha, L"1");
+    store_.Write(settings::Key::UseSmoothAlpha, L"1");
     auto& form = Load();
     ASSERT_NE(Press(400, 350), nullptr);
     form.Fade().Enable(false);
