@@ -17,7 +17,7 @@ bench_header
 src=$root/src
 bench_build "$out/cpugraph_bench.exe" "$root/bench/cpugraph_bench.cpp" \
     "$src/cpumon/cpu_graph.cpp" "$src/cpumon/graph_icon_win.cpp" "$src/cpumon/cpu_load.cpp" \
-    "$src/cpumon/system_cpu_counters.cpp" "$src/common/tray_icon_win.cpp" "$src/common/text.cpp"
+    "$src/cpumon/system_cpu_counters_win.cpp" "$src/common/tray_icon_win.cpp" "$src/common/text.cpp"
 bench_wine
 
 vitrane=$bench_bin/Vitrane.exe

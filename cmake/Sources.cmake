@@ -3,18 +3,6 @@
 # <windows.h>), built natively as well and unit-tested there. A program's
 # entry point is its main.cpp.
 
-# Win32 sources that keep their earlier names for now; they count as glue.
-set(WIN32_SOURCES_UNSUFFIXED
-    src/core/single_instance.cpp
-    src/cpumon/system_cpu_counters.cpp
-    src/effects/window_effects.cpp
-    src/effects/hotkey_poller.cpp
-    src/companion/companion_menu.cpp
-    src/companion/corvel_form.cpp
-    src/companion/tray_frames.cpp
-    src/companion/tray_record.cpp
-)
-
 # <prefix>_LOGIC_SOURCES and <prefix>_WIN_SOURCES of the given folders.
 function(split_sources prefix)
     set(_logic)
@@ -25,7 +13,7 @@ function(split_sources prefix)
         foreach(_f ${_files})
             if(_f MATCHES "/main\\.cpp$")
                 continue()
-            elseif(_f MATCHES "_win\\.cpp$" OR _f IN_LIST WIN32_SOURCES_UNSUFFIXED)
+            elseif(_f MATCHES "_win\\.cpp$")
                 list(APPEND _win ${_f})
             else()
                 list(APPEND _logic ${_f})

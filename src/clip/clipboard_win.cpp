@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/non_copyable.h"
 #include "common/unique_handle.h"
 
 namespace clip {
@@ -13,7 +14,7 @@ struct GlobalDeleter {
 using unique_hglobal = common::unique_handle<HGLOBAL, GlobalDeleter>;
 
 // The clipboard, open for the lifetime of this object if Opened().
-class OpenClipboardScope {
+class OpenClipboardScope : common::NonCopyable {
   public:
     explicit OpenClipboardScope(HWND owner) {
         // Another program may hold it briefly (a clipboard viewer, a
@@ -24,8 +25,6 @@ class OpenClipboardScope {
                GetTickCount() - start < kClipboardPatienceMs)
             Sleep(kStepMs);
     }
-    OpenClipboardScope(const OpenClipboardScope&) = delete;
-    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
     ~OpenClipboardScope() {
         if (open_) CloseClipboard();
     }

@@ -13,10 +13,4 @@ std::wstring CutUtf16(std::wstring_view text, size_t maxUnits) {
     return std::wstring(text.substr(0, n));
 }
 
-std::wstring_view TrimSpaces(std::wstring_view text) {
-    while (!text.empty() && text.front() == L' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == L' ') text.remove_suffix(1);
-    return text;
-}
-
 }  // namespace common

@@ -9,7 +9,4 @@ namespace common {
 // At most maxUnits UTF-16 units, never ending inside a surrogate pair.
 std::wstring CutUtf16(std::wstring_view text, size_t maxUnits);
 
-// Leading and trailing spaces (U+0020 only) removed.
-std::wstring_view TrimSpaces(std::wstring_view text);
-
 }  // namespace common

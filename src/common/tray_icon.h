@@ -9,14 +9,14 @@
 
 #include <string_view>
 
+#include "common/non_copyable.h"
+
 namespace common {
 
-class TrayIcon {
+class TrayIcon : NonCopyable {
   public:
     // `retryTimer` is a timer id of `owner`'s that this icon may use.
     TrayIcon(HWND owner, UINT id, UINT callbackMessage, UINT_PTR retryTimer);
-    TrayIcon(const TrayIcon&) = delete;
-    TrayIcon& operator=(const TrayIcon&) = delete;
     ~TrayIcon();
 
     // The icon stays owned by the caller and must outlive its use by the shell.
@@ -31,6 +31,7 @@ class TrayIcon {
     // Shows the current icon and tip. With `readd`, an icon the shell has
     // lost is deleted and added again.
     bool Modify(bool readd = false);
+    // Takes the icon away and stops trying to add it.
     bool Delete();
     bool Added() const { return added_; }
     // Leaves the icon to the shell (the session is ending).
@@ -42,6 +43,7 @@ class TrayIcon {
 
   private:
     bool Add();
+    bool Remove();
     void StopRetrying();
 
     NOTIFYICONDATAW data_{};

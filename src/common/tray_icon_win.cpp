@@ -25,7 +25,7 @@ TrayIcon::TrayIcon(HWND owner, UINT id, UINT callbackMessage, UINT_PTR retryTime
 
 TrayIcon::~TrayIcon() {
     StopRetrying();
-    if (added_) Delete();
+    if (added_) Remove();
 }
 
 void TrayIcon::SetTip(std::wstring_view tip) {
@@ -50,11 +50,17 @@ bool TrayIcon::Show() {
 bool TrayIcon::Modify(bool readd) {
     if (Shell_NotifyIconW(NIM_MODIFY, &data_)) return true;
     if (!readd) return false;
-    Delete();
+    // A retry under way goes on should the shell refuse this add too.
+    Remove();
     return Add();
 }
 
 bool TrayIcon::Delete() {
+    StopRetrying();
+    return Remove();
+}
+
+bool TrayIcon::Remove() {
     added_ = false;
     return Shell_NotifyIconW(NIM_DELETE, &data_) != FALSE;
 }

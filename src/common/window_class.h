@@ -5,13 +5,13 @@
 
 #include <windows.h>
 
+#include "common/non_copyable.h"
+
 namespace common {
 
-class Window {
+class Window : NonCopyable {
   public:
     Window() = default;
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
     virtual ~Window();
 
     HWND hwnd() const { return hwnd_; }

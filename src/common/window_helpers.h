@@ -13,6 +13,8 @@ inline constexpr UINT kWmDpiChanged = 0x02E0;
 // A window's text, however long.
 std::wstring WindowText(HWND hwnd);
 
+// Whether one extended-style bit is set.
+bool HasExStyleBit(HWND hwnd, LONG bit);
 // Sets or clears one extended-style bit; nothing is written when it already is so.
 void SetExStyleBit(HWND hwnd, LONG bit, bool on);
 

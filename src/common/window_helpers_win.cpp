@@ -9,6 +9,10 @@ std::wstring WindowText(HWND hwnd) {
     return s;
 }
 
+bool HasExStyleBit(HWND hwnd, LONG bit) {
+    return (GetWindowLongW(hwnd, GWL_EXSTYLE) & bit) == bit;
+}
+
 void SetExStyleBit(HWND hwnd, LONG bit, bool on) {
     LONG ex = GetWindowLongW(hwnd, GWL_EXSTYLE);
     LONG wanted = on ? ex | bit : ex & ~bit;

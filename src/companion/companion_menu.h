@@ -8,14 +8,11 @@
 namespace companion {
 
 enum CompanionMenuId : UINT {
-    kMenuView = 1,     // M_viewmenu
-    kMenuHide = 2,     // M_corvel
-    kMenuOutTray = 3,  // M_outtray
+    kMenuShow = 1,     // show the window again
+    kMenuPark = 2,     // hide it in the tray
+    kMenuTakeOut = 3,  // give it back and end the companion
 };
 
 common::unique_hmenu BuildCompanionMenu();
-
-// Runs the menu at the cursor and gives the chosen item, or 0.
-UINT TrackCompanionMenu(HWND owner, HMENU menu);
 
 }  // namespace companion

@@ -5,7 +5,7 @@
 #include "common/companion_contract.h"
 #include "common/message_loop.h"
 #include "common/unique_handle.h"
-#include "companion/corvel_form.h"
+#include "companion/parking_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Every way of failing here ends silently, before any window or icon exists.
@@ -20,12 +20,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     common::unique_handle_t ownMutex(mutex);
     if (!mutex || taken) return 0;
 
-    companion::CorvelForm form(target, *handle);
-    if (!form.Form_Load()) return 1;
+    companion::ParkingWindow window(target, *handle);
+    if (!window.Open()) return 1;
 
     int code = common::RunMessageLoop();
     // A WM_QUIT from anyone ends the loop as well: the window is given back
     // on every way out.
-    form.TakeOut();
+    window.TakeOut();
     return code;
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "common/non_copyable.h"
 #include "common/unique_handle.h"
 
 namespace core {
@@ -15,12 +16,10 @@ enum MenuCommand : UINT {
     kMenuEnd = 203,
 };
 
-class TrayMenu {
+class TrayMenu : common::NonCopyable {
   public:
     // `clipMenu` stays owned by the caller and must outlive this menu.
     explicit TrayMenu(HMENU clipMenu);
-    TrayMenu(const TrayMenu&) = delete;
-    TrayMenu& operator=(const TrayMenu&) = delete;
     ~TrayMenu();
 
     HMENU Root() const { return root_.get(); }

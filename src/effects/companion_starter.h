@@ -6,15 +6,14 @@
 
 #include <cstdint>
 
+#include "common/non_copyable.h"
 #include "effects/launch_tracker.h"
 
 namespace effects {
 
-class CompanionStarter {
+class CompanionStarter : common::NonCopyable {
   public:
     CompanionStarter() = default;
-    CompanionStarter(const CompanionStarter&) = delete;
-    CompanionStarter& operator=(const CompanionStarter&) = delete;
     ~CompanionStarter();
 
     // The step for a target that passed the child test; reads Shift itself,

@@ -5,15 +5,15 @@
 
 namespace effects {
 
-int SmsPercent(int32_t dx, int32_t dy) {
+int PercentForDistance(int32_t dx, int32_t dy) {
     // Squared in double: screen coordinates far apart would overflow 32 bits.
     double x = dx, y = dy;
     double d = std::sqrt(x * x + y * y);
     double percent = 100.0 - std::floor(d / 2.0);
-    return static_cast<int>(std::max(percent, static_cast<double>(kSmsFloor)));
+    return static_cast<int>(std::max(percent, static_cast<double>(kLowestPercent)));
 }
 
-int SmsAlpha(int percent) {
+int AlphaOfPercent(int percent) {
     // Percent over a hundred first, then times 255: the order the rounding
     // of the halves (10, 30, 50, 70, 90) was always taken in.
     double alpha = std::nearbyint(static_cast<double>(percent) / 100.0 * 255.0);

@@ -7,13 +7,13 @@
 
 namespace effects {
 
-inline constexpr int kSmsFloor = 10;
+inline constexpr int kLowestPercent = 10;
 
 // 100 - floor(distance / 2), never below 10: two pixels per percent.
-int SmsPercent(int32_t dx, int32_t dy);
+int PercentForDistance(int32_t dx, int32_t dy);
 
 // The layered alpha of an opacity percent, halves to even (50 gives 128).
-int SmsAlpha(int percent);
+int AlphaOfPercent(int percent);
 
 // Three digits with leading zeros and a percent sign: "100%", "073%", "010%".
 std::wstring PercentCaption(int percent);

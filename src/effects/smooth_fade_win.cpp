@@ -38,16 +38,17 @@ void SmoothFade::Begin() {
 void SmoothFade::Fade() {
     POINT p{};
     GetCursorPos(&p);
-    int percent = SmsPercent(start_.x - p.x, start_.y - p.y);
+    int percent = PercentForDistance(start_.x - p.x, start_.y - p.y);
     if (indicator_) indicator_->SetCaption(PercentCaption(percent));
-    bool layered = (GetWindowLongW(target_, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    bool layered = common::HasExStyleBit(target_, WS_EX_LAYERED);
     if (layered != (percent != 100)) {
         // A style change waits for the target: a hung one is tried again next tick.
         if (!Answers(target_)) return;
         common::SetExStyleBit(target_, WS_EX_LAYERED, percent != 100);
     }
     if (percent != 100)
-        SetLayeredWindowAttributes(target_, 0, static_cast<BYTE>(SmsAlpha(percent)), LWA_ALPHA);
+        SetLayeredWindowAttributes(target_, 0, static_cast<BYTE>(AlphaOfPercent(percent)),
+                                   LWA_ALPHA);
 }
 
 }  // namespace effects

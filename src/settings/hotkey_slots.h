@@ -10,13 +10,6 @@
 
 namespace settings {
 
-// The stored default of a key that holds a plain decimal number.
-constexpr int32_t DefaultNumber(Key key) {
-    int32_t v = 0;
-    for (wchar_t c : Info(key).defaultText) v = v * 10 + (c - L'0');
-    return v;
-}
-
 // The key code of each hotkey; 0 is no key.
 struct HotkeySettings {
     int32_t AlphaKey = DefaultNumber(Key::UseAlpha);       // translucency

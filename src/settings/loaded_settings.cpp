@@ -35,7 +35,7 @@ RunningSettings ApplyStored(const SettingsStore& store, RunningSettings s) {
         s.Hotkeys.*slot.Code = ReadNumber(store, slot.StoredAs).value_or(s.Hotkeys.*slot.Code);
     s.AlphaIndex = ReadAlphaIndex(store).value_or(s.AlphaIndex);
     s.CpuMonitor = ReadSwitch(store, Key::UseCpuMon).value_or(false);
-    s.SmoothAlpha = ReadSwitch(store, Key::UseSmsAlpha).value_or(false);
+    s.SmoothAlpha = ReadSwitch(store, Key::UseSmoothAlpha).value_or(false);
     s.ClipMenu = ReadSwitch(store, Key::UseClipboard).value_or(false);
     s.CpuInterval = ReadInterval(store).value_or(s.CpuInterval);
     s.CpuDrawColour = ReadColour(store, Key::CpuCol1).value_or(s.CpuDrawColour);

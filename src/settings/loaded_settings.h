@@ -25,12 +25,12 @@ std::optional<uint32_t> ReadColour(const SettingsStore& store, Key key);
 struct RunningSettings {
     HotkeySettings Hotkeys;
     int32_t AlphaIndex = DefaultNumber(Key::Alpha);
-    bool CpuMonitor = false;
-    bool SmoothAlpha = false;
-    bool ClipMenu = false;
+    bool CpuMonitor = DefaultNumber(Key::UseCpuMon) != 0;
+    bool SmoothAlpha = DefaultNumber(Key::UseSmoothAlpha) != 0;
+    bool ClipMenu = DefaultNumber(Key::UseClipboard) != 0;
     int32_t CpuInterval = DefaultNumber(Key::CpuTime);
-    uint32_t CpuDrawColour = 0x00FF00;
-    uint32_t CpuBackColour = 0x000000;
+    uint32_t CpuDrawColour = DefaultColour(Key::CpuCol1);
+    uint32_t CpuBackColour = DefaultColour(Key::CpuCol2);
 };
 
 // The one way stored settings become running state, at start-up (from the

@@ -184,7 +184,8 @@ void OptionsDialog::ShowValues(const OptionsValues& v) {
         SendMessageW(Control(kHotkeySlots[i].List), CB_SETCURSEL,
                      static_cast<WPARAM>(v.KeyIndex[i]), 0);
     SendMessageW(Control(kRateList), CB_SETCURSEL, v.RateIndex ? *v.RateIndex : -1, 0);
-    SendMessageW(Control(kSmoothFadeCheck), BM_SETCHECK, v.Sms ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(Control(kSmoothFadeCheck), BM_SETCHECK,
+                 v.SmoothAlpha ? BST_CHECKED : BST_UNCHECKED, 0);
     SendMessageW(Control(kCpuCheck), BM_SETCHECK, v.Cpu ? BST_CHECKED : BST_UNCHECKED, 0);
     SendMessageW(Control(kClipCheck), BM_SETCHECK, v.Clip ? BST_CHECKED : BST_UNCHECKED, 0);
     SetWindowTextW(Control(kClipEdit), v.ClipText.c_str());
@@ -203,7 +204,7 @@ OptionsValues OptionsDialog::ReadControls() const {
             static_cast<int>(SendMessageW(Control(kHotkeySlots[i].List), CB_GETCURSEL, 0, 0));
     int rate = static_cast<int>(SendMessageW(Control(kRateList), CB_GETCURSEL, 0, 0));
     if (rate >= 0 && rate < effects::kRateCount) v.RateIndex = rate;
-    v.Sms = SendMessageW(Control(kSmoothFadeCheck), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    v.SmoothAlpha = SendMessageW(Control(kSmoothFadeCheck), BM_GETCHECK, 0, 0) == BST_CHECKED;
     v.Cpu = SendMessageW(Control(kCpuCheck), BM_GETCHECK, 0, 0) == BST_CHECKED;
     v.Clip = SendMessageW(Control(kClipCheck), BM_GETCHECK, 0, 0) == BST_CHECKED;
     v.ClipText = common::WindowText(Control(kClipEdit));

@@ -26,7 +26,7 @@ OptionsValues LoadOptionsValues(const SettingsStore& store, const std::vector<Ke
             v.KeyIndex[i] = CodeToIndex(table, *code);
     }
     v.RateIndex = ReadAlphaIndex(store);
-    v.Sms = Ticked(store, Key::UseSmsAlpha);
+    v.SmoothAlpha = Ticked(store, Key::UseSmoothAlpha);
     v.Cpu = Ticked(store, Key::UseCpuMon);
     v.Clip = Ticked(store, Key::UseClipboard);
     v.ClipText = store.Read(Key::ClipText);
@@ -43,7 +43,7 @@ void WriteOptionsValues(SettingsStore& store, const OptionsValues& v,
     for (size_t i = 0; i < kHotkeySlots.size(); ++i)
         store.Write(kHotkeySlots[i].StoredAs, std::to_wstring(IndexToCode(table, v.KeyIndex[i])));
     store.Write(Key::Alpha, std::to_wstring(v.RateIndex.value_or(kFallbackRateIndex)));
-    store.Write(Key::UseSmsAlpha, v.Sms ? L"1" : L"0");
+    store.Write(Key::UseSmoothAlpha, v.SmoothAlpha ? L"1" : L"0");
     store.Write(Key::UseCpuMon, v.Cpu ? L"1" : L"0");
     store.Write(Key::UseClipboard, v.Clip ? L"1" : L"0");
     store.Write(Key::ClipText, v.ClipText);

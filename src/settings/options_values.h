@@ -17,10 +17,14 @@ namespace settings {
 struct OptionsValues {
     std::array<int, kHotkeySlots.size()> KeyIndex{};  // selection of each hotkey list
     std::optional<int> RateIndex;                     // nothing: the rate list has no selection
-    bool Sms = false, Cpu = false, Clip = false;
-    std::wstring ClipText, CpuTime = L"1000", DrawColourText = L"00FF00",
-                           BackColourText = L"000000";
-    uint32_t DrawSample = 0x00FF00, BackSample = 0x000000;  // the samples' fill colours
+    bool SmoothAlpha = false, Cpu = false, Clip = false;
+    // Until the store says otherwise, the fields show the keys' defaults.
+    std::wstring ClipText;
+    std::wstring CpuTime{Info(Key::CpuTime).defaultText};
+    std::wstring DrawColourText{Info(Key::CpuCol1).defaultText};
+    std::wstring BackColourText{Info(Key::CpuCol2).defaultText};
+    uint32_t DrawSample = DefaultColour(Key::CpuCol1);  // the samples' fill colours
+    uint32_t BackSample = DefaultColour(Key::CpuCol2);
 };
 
 // What Enter does in a colour field: the sample's new colour, or the one it

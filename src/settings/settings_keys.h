@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace settings {
@@ -12,7 +13,7 @@ enum class Key {
     UseShowTask,
     UseCorvel,
     Alpha,
-    UseSmsAlpha,
+    UseSmoothAlpha,
     UseCpuMon,
     UseClipboard,
     ClipText,
@@ -34,7 +35,7 @@ inline constexpr std::array<KeyInfo, 12> kKeys{{
     {Key::UseShowTask, L"USE_SHOWTASK", L"0"},
     {Key::UseCorvel, L"USE_CORVEL", L"0"},
     {Key::Alpha, L"ALPHA", L"4"},
-    {Key::UseSmsAlpha, L"USE_SMS_ALPHA", L"0"},
+    {Key::UseSmoothAlpha, L"USE_SMS_ALPHA", L"0"},
     {Key::UseCpuMon, L"USE_CPU_MON", L"0"},
     {Key::UseClipboard, L"USE_CLIPBOARD", L"0"},
     {Key::ClipText, L"CLIP_TEXT", L""},
@@ -45,6 +46,21 @@ inline constexpr std::array<KeyInfo, 12> kKeys{{
 
 inline constexpr const KeyInfo& Info(Key key) {
     return kKeys[static_cast<size_t>(key)];
+}
+
+// The stored default of a key that holds a plain decimal number.
+constexpr int32_t DefaultNumber(Key key) {
+    int32_t v = 0;
+    for (wchar_t c : Info(key).defaultText) v = v * 10 + (c - L'0');
+    return v;
+}
+
+// The stored default of a colour key: six hexadecimal digits, upper case.
+constexpr uint32_t DefaultColour(Key key) {
+    uint32_t v = 0;
+    for (wchar_t c : Info(key).defaultText)
+        v = v * 16 + static_cast<uint32_t>(c <= L'9' ? c - L'0' : c - L'A' + 10);
+    return v;
 }
 
 inline constexpr std::wstring_view kApplication = L"hollin";

@@ -15,7 +15,7 @@ namespace e2e {
 
 inline constexpr UINT kCorvelCallback = WM_USER + 1;
 inline constexpr UINT kCorvelRelease = WM_USER + 2;
-inline constexpr const wchar_t* kCorvelClass = L"CorvelForm";
+inline constexpr const wchar_t* kCorvelClass = L"CorvelParkingWindow";
 
 // A window of the driver's own for Corvel to park. Its thread is the test's,
 // so the test must pump (WaitFor, PumpFor) while Corvel shows or hides it.

@@ -10,8 +10,8 @@ class EffectsFade : public EffectsTest {
   protected:
     HWND Indicator() const { return FindWindowOf(vitrane_.Pid(), kIndicatorClass); }
     std::wstring IndicatorText() const {
-        HWND form = Indicator();
-        HWND label = form ? FindWindowExW(form, nullptr, L"Static", nullptr) : nullptr;
+        HWND indicator = Indicator();
+        HWND label = indicator ? FindWindowExW(indicator, nullptr, L"Static", nullptr) : nullptr;
         return label ? WindowText(label) : L"";
     }
     bool Shows(const std::wstring& text) {

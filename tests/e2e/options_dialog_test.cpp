@@ -22,7 +22,8 @@ TEST_F(OptionsDialog, ShowsTheStoreAndCancelWritesOnlyTheRate) {
     HWND d = OpenOptions();
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(WindowText(d), L"設定　　--ウィンドウ透過ツール--");
-    EXPECT_EQ(GetWindow(d, GW_OWNER), main_) << "owned by the hidden form: no taskbar button";
+    EXPECT_EQ(GetWindow(d, GW_OWNER), main_)
+        << "owned by the hidden main window: no taskbar button";
     const std::pair<int, const wchar_t*> shown[] = {
         {kAlphaKeyList, L"-使用しない-"},
         {kOnTopKeyList, L"ESC"},

@@ -25,7 +25,7 @@ TEST_F(Startup, EmptyStoreAddsExactlyOneIconWithTheTooltip) {
     EXPECT_EQ(add.Tip, ExpectedTooltip());
     ASSERT_TRUE(add.Icon.has_value());
     EXPECT_EQ(add.Icon->Width, GetSystemMetrics(SM_CXSMICON));
-    EXPECT_FALSE(IsWindowVisible(main)) << "the main form stays hidden";
+    EXPECT_FALSE(IsWindowVisible(main)) << "the main window stays hidden";
     EXPECT_TRUE(tray_->EventsOfOp(NIM_MODIFY).empty()) << "the graph is off by default";
     EXPECT_FALSE(ReadSetting(L"ALPHA").has_value()) << "start-up writes nothing";
 }

@@ -37,7 +37,7 @@ class EffectsIndicator : public MainFormTest {
 };
 
 TEST_F(EffectsIndicator, OvalFormAtTheStartPoint) {
-    store_.Write(settings::Key::UseSmsAlpha, L"1");
+    store_.Write(settings::Key::UseSmoothAlpha, L"1");
     auto& form = Load();
     HWND indicator = Press(400, 350);
     ASSERT_NE(indicator, nullptr);
@@ -106,7 +106,7 @@ TEST_F(EffectsIndicator, SizedForTheDpiItIsShownAt) {
 }
 
 TEST_F(EffectsIndicator, SwitchingTheGestureOffRemovesTheIndicator) {
-    store_.Write(settings::Key::UseSmsAlpha, L"1");
+    store_.Write(settings::Key::UseSmoothAlpha, L"1");
     auto& form = Load();
     ASSERT_NE(Press(400, 350), nullptr);
     form.Fade().Enable(false);

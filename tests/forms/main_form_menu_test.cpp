@@ -89,7 +89,7 @@ TEST_F(MainFormMenu, StartupStateFromTheStore) {
     EXPECT_TRUE(store_.Writes().empty());
     form_.reset();
 
-    store_.Write(Key::UseSmsAlpha, L"1");
+    store_.Write(Key::UseSmoothAlpha, L"1");
     store_.Write(Key::UseCpuMon, L"1");
     store_.Write(Key::CpuTime, L"250");
     store_.Write(Key::UseShowTask, L"65");

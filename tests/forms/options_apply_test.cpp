@@ -50,7 +50,7 @@ TEST_F(OptionsApply, CancelWritesOnlyTheRateAndAppliesTheStore) {
     store_.Write(Key::CpuCol1, L"ff");
     store_.Write(Key::UseClipboard, L"1");
     store_.Write(Key::ClipText, L"one");
-    store_.Write(Key::UseSmsAlpha, L"1");
+    store_.Write(Key::UseSmoothAlpha, L"1");
     size_t before = store_.Writes().size();
     bool pollingDuring = true;
     Choose([&](settings::OptionsDialog& d) {
@@ -74,7 +74,7 @@ TEST_F(OptionsApply, CancelWritesOnlyTheRateAndAppliesTheStore) {
 
 TEST_F(OptionsApply, OkAppliesWhatTheDialogStored) {
     store_.Write(Key::UseCpuMon, L"1");
-    store_.Write(Key::UseSmsAlpha, L"1");
+    store_.Write(Key::UseSmoothAlpha, L"1");
     auto& form = Load();
     HICON staticIcon = form.Tray().Icon();
     form.Graph().OnGraphTick();  // the graph takes the icon over
@@ -102,7 +102,7 @@ TEST_F(OptionsApply, OkAppliesWhatTheDialogStored) {
 TEST_F(OptionsApply, UnusableValuesLeaveTargetsOrSwitchOff) {
     store_.Write(Key::UseCpuMon, L"1");
     store_.Write(Key::UseClipboard, L"1");
-    store_.Write(Key::UseSmsAlpha, L"1");
+    store_.Write(Key::UseSmoothAlpha, L"1");
     store_.Write(Key::Alpha, L"6");
     store_.Write(Key::CpuTime, L"300");
     store_.Write(Key::CpuCol2, L"0000FF");
@@ -111,7 +111,7 @@ TEST_F(OptionsApply, UnusableValuesLeaveTargetsOrSwitchOff) {
                              {Key::Alpha, L"9"},
                              {Key::UseCpuMon, L"on"},
                              {Key::UseClipboard, L""},
-                             {Key::UseSmsAlpha, L"?"},
+                             {Key::UseSmoothAlpha, L"?"},
                              {Key::CpuTime, L"abc"},
                              {Key::CpuCol1, L"zz"},
                              {Key::CpuCol2, L"1000000"}})

@@ -4,11 +4,11 @@
 
 namespace {
 
+using effects::AlphaOfPercent;
 using effects::PercentCaption;
-using effects::SmsAlpha;
-using effects::SmsPercent;
+using effects::PercentForDistance;
 
-TEST(SmsPercent, TwoPixelsPerPercentDownToTen) {
+TEST(PercentForDistance, TwoPixelsPerPercentDownToTen) {
     struct Case {
         int dx, dy, percent;
     };
@@ -33,13 +33,14 @@ TEST(SmsPercent, TwoPixelsPerPercentDownToTen) {
         {50000, 50000, 10},
         {-2147483647, 0, 10},
     };
-    for (const auto& c : cases) EXPECT_EQ(SmsPercent(c.dx, c.dy), c.percent) << c.dx << "," << c.dy;
+    for (const auto& c : cases)
+        EXPECT_EQ(PercentForDistance(c.dx, c.dy), c.percent) << c.dx << "," << c.dy;
 }
 
-TEST(SmsAlpha, HalvesGoToTheEvenNeighbour) {
+TEST(AlphaOfPercent, HalvesGoToTheEvenNeighbour) {
     const std::pair<int, int> cases[] = {{100, 255}, {99, 252}, {90, 230}, {70, 178},
                                          {50, 128},  {30, 76},  {11, 28},  {10, 26}};
-    for (auto [percent, alpha] : cases) EXPECT_EQ(SmsAlpha(percent), alpha) << percent;
+    for (auto [percent, alpha] : cases) EXPECT_EQ(AlphaOfPercent(percent), alpha) << percent;
 }
 
 TEST(PercentCaption, ThreeDigitsAndPercent) {

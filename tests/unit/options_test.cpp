@@ -82,7 +82,7 @@ TEST_F(OptionsValuesTest, AnEmptyStoreShowsTheDefaults) {
     OptionsValues v = LoadOptionsValues(store, table);
     EXPECT_EQ(v.KeyIndex, (std::array<int, 4>{11, 12, 0, 0}));
     EXPECT_EQ(v.RateIndex, 4);
-    EXPECT_FALSE(v.Sms || v.Cpu || v.Clip);
+    EXPECT_FALSE(v.SmoothAlpha || v.Cpu || v.Clip);
     EXPECT_EQ(v.CpuTime, L"1000");
     EXPECT_EQ(v.DrawSample, 0x00FF00u);
     EXPECT_EQ(v.BackSample, 0u);
@@ -95,7 +95,7 @@ TEST_F(OptionsValuesTest, StoredTextsThatCannotBeShownLeaveTheInitialState) {
     store.Write(Key::UseShowTask, L"27");  // ESC
     store.Write(Key::UseCorvel, L"42");    // Print, not print-screen
     store.Write(Key::Alpha, L"9");
-    store.Write(Key::UseSmsAlpha, L"2");  // on for the program, but only 1 ticks the box
+    store.Write(Key::UseSmoothAlpha, L"2");  // on for the program, but only 1 ticks the box
     store.Write(Key::UseCpuMon, L"1");
     store.Write(Key::UseClipboard, L"x");
     store.Write(Key::CpuCol1, L"zz");
@@ -103,7 +103,7 @@ TEST_F(OptionsValuesTest, StoredTextsThatCannotBeShownLeaveTheInitialState) {
     OptionsValues v = LoadOptionsValues(store, table);
     EXPECT_EQ(v.KeyIndex, (std::array<int, 4>{0, 0, 13, 21}));
     EXPECT_FALSE(v.RateIndex.has_value());
-    EXPECT_FALSE(v.Sms);
+    EXPECT_FALSE(v.SmoothAlpha);
     EXPECT_TRUE(v.Cpu);
     EXPECT_FALSE(v.Clip);
     EXPECT_EQ(v.DrawColourText, L"zz") << "the text is shown as stored";
@@ -125,7 +125,7 @@ TEST_F(OptionsValuesTest, OkWritesAllTwelveKeysInOrder) {
     OptionsValues v;
     v.KeyIndex = {10, 0, 21, 23};
     v.RateIndex = 0;
-    v.Sms = true;
+    v.SmoothAlpha = true;
     v.Clip = true;
     v.ClipText = L"\r\n a \r\n\r\nb";
     v.CpuTime = L"abc";
@@ -138,7 +138,7 @@ TEST_F(OptionsValuesTest, OkWritesAllTwelveKeysInOrder) {
     EXPECT_EQ(store.Writes(), order);
     const std::pair<Key, const wchar_t*> expected[] = {
         {Key::UseAlpha, L"121"}, {Key::UseOnTop, L"0"},     {Key::UseShowTask, L"42"},
-        {Key::UseCorvel, L"19"}, {Key::Alpha, L"0"},        {Key::UseSmsAlpha, L"1"},
+        {Key::UseCorvel, L"19"}, {Key::Alpha, L"0"},        {Key::UseSmoothAlpha, L"1"},
         {Key::UseCpuMon, L"0"},  {Key::UseClipboard, L"1"}, {Key::ClipText, L"\r\n a \r\n\r\nb"},
         {Key::CpuTime, L"abc"},  {Key::CpuCol1, L"0000FF"}, {Key::CpuCol2, L"ABCDEF"},
     };

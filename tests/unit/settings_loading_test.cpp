@@ -30,7 +30,7 @@ TEST(RunningSettings, StoredValuesAreUsed) {
     store.Write(Key::UseCorvel, L"120");
     store.Write(Key::Alpha, L"8");
     store.Write(Key::UseCpuMon, L"2");
-    store.Write(Key::UseSmsAlpha, L"1");
+    store.Write(Key::UseSmoothAlpha, L"1");
     store.Write(Key::UseClipboard, L"1");
     store.Write(Key::CpuTime, L"250");
     store.Write(Key::CpuCol1, L"ff");
@@ -76,11 +76,11 @@ TEST(Readers, GiveNothingForUnusableText) {
     MemoryStore store;
     store.Write(Key::Alpha, L"9");
     store.Write(Key::CpuTime, L"-5");
-    store.Write(Key::UseSmsAlpha, L"x");
+    store.Write(Key::UseSmoothAlpha, L"x");
     store.Write(Key::CpuCol2, L"1000000");
     EXPECT_FALSE(ReadAlphaIndex(store));
     EXPECT_FALSE(ReadInterval(store));
-    EXPECT_FALSE(ReadSwitch(store, Key::UseSmsAlpha));
+    EXPECT_FALSE(ReadSwitch(store, Key::UseSmoothAlpha));
     EXPECT_FALSE(ReadColour(store, Key::CpuCol2));
     store.Write(Key::CpuTime, L"2147483647");
     EXPECT_EQ(ReadInterval(store), 2147483647);
@@ -96,5 +96,68 @@ TEST(KeysTable, NamesAndDefaultsInDialogOrder) {
         EXPECT_EQ(kKeys[i].name, names[i]);
         EXPECT_EQ(kKeys[i].defaultText, defaults[i]);
         EXPECT_EQ(static_cast<size_t>(kKeys[i].key), i);
+    }
+}
+
+// Re-applying after the options dialog starts from what is in force, not from
+// the defaults: each row stores one key and reads back the field it feeds.
+TEST(RunningSettings, StoredValueReplacesTheOneInForceOnlyWhenUsable) {
+    RunningSettings inForce;
+    inForce.Hotkeys = {65, 66, 67, 68};
+    inForce.AlphaIndex = 7;
+    inForce.CpuMonitor = inForce.SmoothAlpha = inForce.ClipMenu = true;
+    inForce.CpuInterval = 500;
+    inForce.CpuDrawColour = 0x123456;
+    inForce.CpuBackColour = 0x654321;
+
+    using Field = int64_t (*)(const RunningSettings&);
+    const Field alphaKey = [](const RunningSettings& s) -> int64_t { return s.Hotkeys.AlphaKey; };
+    const Field onTopKey = [](const RunningSettings& s) -> int64_t { return s.Hotkeys.OnTopKey; };
+    const Field taskbarKey = [](const RunningSettings& s) -> int64_t {
+        return s.Hotkeys.TaskbarKey;
+    };
+    const Field trayKey = [](const RunningSettings& s) -> int64_t { return s.Hotkeys.TrayParkKey; };
+    const Field rate = [](const RunningSettings& s) -> int64_t { return s.AlphaIndex; };
+    const Field cpu = [](const RunningSettings& s) -> int64_t { return s.CpuMonitor; };
+    const Field smooth = [](const RunningSettings& s) -> int64_t { return s.SmoothAlpha; };
+    const Field clip = [](const RunningSettings& s) -> int64_t { return s.ClipMenu; };
+    const Field interval = [](const RunningSettings& s) -> int64_t { return s.CpuInterval; };
+    const Field draw = [](const RunningSettings& s) -> int64_t { return s.CpuDrawColour; };
+    const Field back = [](const RunningSettings& s) -> int64_t { return s.CpuBackColour; };
+
+    struct Case {
+        Key key;
+        const wchar_t* stored;
+        Field field;
+        int64_t expected;
+    };
+    const Case cases[] = {
+        {Key::UseAlpha, L"90", alphaKey, 90},
+        {Key::UseAlpha, L"x", alphaKey, 65},  // kept
+        {Key::UseOnTop, L"0", onTopKey, 0},   // no key is a usable value
+        {Key::UseShowTask, L"&H20", taskbarKey, 32},
+        {Key::UseCorvel, L"", trayKey, 68},  // kept
+        {Key::Alpha, L"2", rate, 2},
+        {Key::Alpha, L"9", rate, 7},   // kept: no such rate
+        {Key::Alpha, L"-1", rate, 7},  // kept
+        {Key::UseCpuMon, L"0", cpu, 0},
+        {Key::UseCpuMon, L"5", cpu, 1},
+        {Key::UseCpuMon, L"on", cpu, 0},  // unreadable: off, though it was on
+        {Key::UseSmoothAlpha, L"", smooth, 0},
+        {Key::UseClipboard, L"1", clip, 1},
+        {Key::UseClipboard, L"?", clip, 0},
+        {Key::CpuTime, L"250", interval, 250},
+        {Key::CpuTime, L"0", interval, 500},  // kept: no timer runs that fast
+        {Key::CpuCol1, L"ABCDEF", draw, 0xABCDEF},
+        {Key::CpuCol1, L"1000000", draw, 0x123456},  // kept: no colour
+        {Key::CpuCol2, L"zz", back, 0x654321},       // kept
+        {Key::CpuCol2, L"0", back, 0},
+    };
+    for (const Case& c : cases) {
+        MemoryStore store;
+        store.Write(c.key, c.stored);
+        RunningSettings s = ApplyStored(store, inForce);
+        EXPECT_EQ(c.field(s), c.expected) << Info(c.key).name.data() << " [" << c.stored << "]";
+        EXPECT_EQ(store.Writes().size(), 1u) << "nothing is written back";
     }
 }

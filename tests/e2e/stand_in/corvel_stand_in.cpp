@@ -34,7 +34,7 @@ int WINAPI wWinMain(HINSTANCE inst, HINSTANCE, PWSTR args, int) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = Proc;
     wc.hInstance = inst;
-    wc.lpszClassName = L"CorvelForm";
+    wc.lpszClassName = L"CorvelParkingWindow";
     RegisterClassW(&wc);
     std::wstring caption = std::wstring(L"Corvel-") + args;
     HWND w = CreateWindowExW(0, wc.lpszClassName, caption.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,

@@ -1,5 +1,6 @@
 #include "effects/window_effects.h"
 
+#include "common/window_helpers.h"
 #include "effects/alpha_rate.h"
 
 namespace effects {
@@ -8,13 +9,6 @@ namespace {
 // Long enough for a busy program to answer, short enough that a hung one
 // costs only a moment of the tick.
 constexpr UINT kAnswerTimeoutMs = 100;
-
-LONG ExStyle(HWND hwnd) {
-    return GetWindowLongW(hwnd, GWL_EXSTYLE);
-}
-void SetExStyle(HWND hwnd, LONG style) {
-    SetWindowLongW(hwnd, GWL_EXSTYLE, style);
-}
 
 }  // namespace
 
@@ -50,13 +44,13 @@ void Transparency(HWND target, bool shift, int32_t alphaIndex) {
     // Only a style change sends the target a message; the alpha does not.
     if (!shift) {
         if (!Answers(target)) return;
-        SetExStyle(target, ExStyle(target) | WS_EX_LAYERED);
+        common::SetExStyleBit(target, WS_EX_LAYERED, true);
         SetLayeredWindowAttributes(target, 0, static_cast<BYTE>(AlphaFromIndex(alphaIndex)),
                                    LWA_ALPHA);
-    } else if ((ExStyle(target) & WS_EX_LAYERED) == WS_EX_LAYERED && Answers(target)) {
+    } else if (common::HasExStyleBit(target, WS_EX_LAYERED) && Answers(target)) {
         // Clearing the bit alone makes the window opaque; its alpha is kept
         // for the next time it is layered.
-        SetExStyle(target, ExStyle(target) & ~WS_EX_LAYERED);
+        common::SetExStyleBit(target, WS_EX_LAYERED, false);
     }
 }
 
@@ -69,15 +63,9 @@ void AlwaysOnTop(HWND target, bool shift) {
 void TaskbarButton(HWND target, bool shift) {
     if (!Answers(target)) return;
     ShowWindow(target, SW_HIDE);
-    if (!shift) {
-        if ((ExStyle(target) & WS_EX_TOOLWINDOW) == WS_EX_TOOLWINDOW)
-            SetExStyle(target, ExStyle(target) & ~WS_EX_TOOLWINDOW);
-        SetExStyle(target, ExStyle(target) | WS_EX_APPWINDOW);
-    } else {
-        SetExStyle(target, ExStyle(target) | WS_EX_TOOLWINDOW);
-        if ((ExStyle(target) & WS_EX_APPWINDOW) == WS_EX_APPWINDOW)
-            SetExStyle(target, ExStyle(target) & ~WS_EX_APPWINDOW);
-    }
+    // Without Shift an app window that is no tool window; with Shift the reverse.
+    common::SetExStyleBit(target, WS_EX_TOOLWINDOW, shift);
+    common::SetExStyleBit(target, WS_EX_APPWINDOW, !shift);
     ShowWindow(target, SW_SHOW);
 }
 

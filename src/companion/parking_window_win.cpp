@@ -1,79 +1,63 @@
-#include "companion/corvel_form.h"
+#include "companion/parking_window.h"
 
 #include <string>
 
-#include "common/parked_registry.h"
-#include "companion/companion_menu.h"
 #include "common/companion_contract.h"
-#include "companion/message_actions.h"
+#include "common/parked_registry.h"
+#include "common/window_helpers.h"
+#include "companion/companion_menu.h"
 #include "companion/corvel_resources.h"
+#include "companion/message_actions.h"
 #include "companion/window_icon.h"
 
 namespace companion {
 namespace {
 
-constexpr UINT_PTR kTimer1 = 1;
-constexpr UINT kTimer1Interval = 1;
-constexpr UINT_PTR kTrayRetry = 2;
-constexpr UINT kTrayRetryMs = 1500;
-constexpr int kTrayRetries = 40;  // about a minute
+constexpr wchar_t kClassName[] = L"CorvelParkingWindow";
+constexpr UINT kTrayIconId = 0;
+constexpr UINT_PTR kWatchTimer = 1;
+constexpr UINT kWatchIntervalMs = 1;
+constexpr UINT_PTR kTrayRetryTimer = 2;
 constexpr DWORD kAnimationPause = 100;
-constexpr int kTitleBuffer = 1000;
-
-std::wstring WindowTitle(HWND window) {
-    std::wstring title(kTitleBuffer, L'\0');
-    int length = GetWindowTextW(window, title.data(), kTitleBuffer);
-    title.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    return title;
-}
 
 }  // namespace
 
-CorvelForm::CorvelForm(HWND target, int32_t targetHandle)
+ParkingWindow::ParkingWindow(HWND target, int32_t targetHandle)
     : target_(target), targetHandle_(targetHandle) {}
 
-bool CorvelForm::Form_Load() {
+bool ParkingWindow::Open() {
     HINSTANCE inst = GetModuleHandleW(nullptr);
     HICON appIcon = LoadIconW(inst, MAKEINTRESOURCEW(IDI_CORVEL));
-    if (!RegisterClassOnce(L"CorvelForm", appIcon, appIcon, nullptr)) return false;
+    if (!RegisterClassOnce(kClassName, appIcon, appIcon, nullptr)) return false;
     // A plain hidden popup: no system menu, no taskbar button, never shown.
     std::wstring caption = common::CompanionCaption(targetHandle_);
-    if (!Create(0, L"CorvelForm", caption.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr)) {
+    if (!Create(0, kClassName, caption.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr)) {
         return false;
     }
-    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     ownStart_ = common::ProcessStartTime(GetCurrentProcess());
-    MakeTrayIcon();
-    SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
+    CreateTrayIcon();
+    SetTimer(hwnd(), kWatchTimer, kWatchIntervalMs, nullptr);
     return true;
 }
 
-void CorvelForm::MakeTrayIcon() {
+void ParkingWindow::CreateTrayIcon() {
     frames_ = MakeFrameIcons(target_);
-    tray_.emplace(hwnd(), WindowTitle(target_));
+    tray_.emplace(hwnd(), kTrayIconId, kTrayCallbackMessage, kTrayRetryTimer);
+    tray_->SetTip(common::WindowText(target_));
     shownFrame_ = kFrameCount;
     tray_->SetIcon(frames_[kFrameCount - 1].get());
-    AddTrayIcon();
-}
-
-void CorvelForm::AddTrayIcon() {
     // Without its icon a parked window has no way back: when the shell is
-    // not ready (a restart of it, a busy logon), try again for a while.
-    if (tray_->Add()) {
-        KillTimer(hwnd(), kTrayRetry);
-        return;
-    }
-    addRetriesLeft_ = kTrayRetries;
-    SetTimer(hwnd(), kTrayRetry, kTrayRetryMs, nullptr);
+    // not ready (a restart of it, a busy logon), the icon tries again a while.
+    tray_->Show();
 }
 
-void CorvelForm::ShowFrame(int frame) {
+void ParkingWindow::ShowFrame(int frame) {
     shownFrame_ = frame;
     tray_->SetIcon(frames_[frame - 1].get());
     tray_->Modify();
 }
 
-void CorvelForm::AnimateTrayIcon(Motion motion) {
+void ParkingWindow::AnimateTrayIcon(Motion motion) {
     auto frames = AnimationFrames(shownFrame_, motion);
     for (size_t i = 0; i < frames.size(); ++i) {
         // Not pumping here on purpose: clicks and ticks wait until the icon
@@ -86,7 +70,7 @@ void CorvelForm::AnimateTrayIcon(Motion motion) {
     }
 }
 
-bool CorvelForm::TargetAnswers() {
+bool ParkingWindow::TargetAnswers() {
     // Showing and hiding another program's window wait for that program: one
     // that does not answer would freeze the icon and every way out with it.
     DWORD_PTR result = 0;
@@ -95,7 +79,7 @@ bool CorvelForm::TargetAnswers() {
     return answers && !ended_;
 }
 
-bool CorvelForm::EndArrived() {
+bool ParkingWindow::EndArrived() {
     if (!ended_) return false;
     // The take-out ran inside the call just made, and that call may have
     // hidden the target again after it: give it back once more.
@@ -103,7 +87,7 @@ bool CorvelForm::EndArrived() {
     return true;
 }
 
-bool CorvelForm::ShowTarget() {
+bool ParkingWindow::ShowTarget() {
     if (!TargetAnswers()) return false;
     ShowWindow(target_, SW_SHOW);
     if (EndArrived()) return false;
@@ -113,7 +97,7 @@ bool CorvelForm::ShowTarget() {
     return true;
 }
 
-bool CorvelForm::HideTarget() {
+bool ParkingWindow::HideTarget() {
     if (!TargetAnswers()) return false;
     // Recorded first: a companion that dies half-way still leaves word of it.
     RecordParked();
@@ -123,7 +107,7 @@ bool CorvelForm::HideTarget() {
     return !EndArrived();
 }
 
-void CorvelForm::GiveTargetBack() {
+void ParkingWindow::GiveTargetBack() {
     if (!IsWindow(target_)) {
         ForgetParked();
         return;
@@ -142,37 +126,37 @@ void CorvelForm::GiveTargetBack() {
     ShowWindowAsync(target_, SW_SHOWNORMAL);
 }
 
-void CorvelForm::RecordParked() {
+void ParkingWindow::RecordParked() {
     DWORD owner = 0;
     GetWindowThreadProcessId(target_, &owner);
     common::WriteParked({targetHandle_, owner, common::OwnProcessId(), ownStart_});
     recorded_ = true;
 }
 
-void CorvelForm::ForgetParked() {
+void ParkingWindow::ForgetParked() {
     if (!recorded_) return;
     common::RemoveParked(targetHandle_, common::OwnProcessId());
     recorded_ = false;
 }
 
-void CorvelForm::Toggle() {
+void ParkingWindow::Toggle() {
     // Only the minimized bit decides; a parked window is minimized and hidden.
     if (GetWindowLongW(target_, GWL_STYLE) & WS_MINIMIZE) {
-        M_viewmenu_Click();
+        BringBack();
     } else {
-        M_corvel_Click();
+        Park();
     }
 }
 
-void CorvelForm::M_viewmenu_Click() {
+void ParkingWindow::BringBack() {
     if (ShowTarget()) AnimateTrayIcon(Motion::Rise);
 }
 
-void CorvelForm::M_corvel_Click() {
+void ParkingWindow::Park() {
     if (HideTarget()) AnimateTrayIcon(Motion::Sink);
 }
 
-void CorvelForm::M_outtray_Click() {
+void ParkingWindow::Release() {
     // A second pass (a watchdog tick, a session end or WM_CLOSE arriving while
     // the first runs) finds everything done and must not touch it again.
     if (ended_) return;
@@ -180,44 +164,44 @@ void CorvelForm::M_outtray_Click() {
     PostQuitMessage(0);
 }
 
-void CorvelForm::TakeOut() {
+void ParkingWindow::TakeOut() {
     if (ended_) return;
     ended_ = true;
     GiveTargetBack();
-    KillTimer(hwnd(), kTimer1);
+    KillTimer(hwnd(), kWatchTimer);
     if (menuOpen_) EndMenu();
     if (tray_) tray_->Delete();
 }
 
-void CorvelForm::OpenMenu() {
+void ParkingWindow::OpenMenu() {
     common::unique_hmenu menu = BuildCompanionMenu();
     menuOpen_ = true;
-    UINT chosen = TrackCompanionMenu(hwnd(), menu.get());
+    UINT chosen = common::TrackPopupAtCursor(hwnd(), menu.get());
     menuOpen_ = false;
     if (ended_) return;
     switch (chosen) {
-        case kMenuView:
-            M_viewmenu_Click();
+        case kMenuShow:
+            BringBack();
             break;
-        case kMenuHide:
-            M_corvel_Click();
+        case kMenuPark:
+            Park();
             break;
-        case kMenuOutTray:
-            M_outtray_Click();
+        case kMenuTakeOut:
+            Release();
             break;
         default:
             break;
     }
 }
 
-void CorvelForm::Timer1_Timer() {
+void ParkingWindow::OnWatchTick() {
     if (ended_) return;
     // One query a tick while nothing changes: the style says minimized and
     // visible at once, and a window that is gone answers 0 (no real window
     // has a style of 0 that stays so, and IsWindow then has the last word).
     auto style = static_cast<DWORD>(GetWindowLongW(target_, GWL_STYLE));
     if (style == 0 && !IsWindow(target_)) {
-        M_outtray_Click();
+        Release();
         return;
     }
     if (style & WS_MINIMIZE) {
@@ -238,24 +222,21 @@ void CorvelForm::Timer1_Timer() {
     }
 }
 
-LRESULT CorvelForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT ParkingWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     // Until the icon exists (start-up's own cross-process calls let sent
     // messages in) everything is only passed on.
     if (!tray_) return Default(msg, wp, lp);
     // The watchdog and the ways out of the program act even while a handler
     // is running (the popup menu pumps messages), so no path leaves the
     // target hidden once the companion is gone.
+    if (!ended_ && tray_->HandleMessage(msg, wp)) return 0;
     switch (msg) {
         case WM_TIMER:
-            if (wp == kTrayRetry) {
-                if (ended_ || tray_->Add() || --addRetriesLeft_ <= 0) KillTimer(hwnd(), kTrayRetry);
-                return 0;
-            }
-            if (wp != kTimer1) break;
-            Timer1_Timer();
+            if (wp != kWatchTimer) break;
+            OnWatchTick();
             return 0;
         case WM_CLOSE:
-            M_outtray_Click();
+            Release();
             return 0;
         case WM_QUERYENDSESSION:
             // Only a question: the end may yet be cancelled, and then
@@ -263,15 +244,12 @@ LRESULT CorvelForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return TRUE;
         case WM_ENDSESSION:
             // The end is certain now (TRUE) or was cancelled (FALSE).
-            if (wp) M_outtray_Click();
+            if (wp) Release();
             return 0;
         default:
             break;
     }
-    if (taskbarCreated_ != 0 && msg == taskbarCreated_) {
-        // The shell restarted: the icon comes back with the frame it showed.
-        if (!ended_) AddTrayIcon();
-    } else if (!inWindowProc_ && !ended_) {
+    if (!inWindowProc_ && !ended_) {
         inWindowProc_ = true;
         switch (ActionFor(msg, wp, lp)) {
             case Action::Toggle:
@@ -281,7 +259,7 @@ LRESULT CorvelForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 OpenMenu();
                 break;
             case Action::Release:
-                M_outtray_Click();
+                Release();
                 break;
             case Action::None:
                 break;

@@ -1,4 +1,4 @@
-// CorvelForm: the hidden window that owns the tray icon, takes its clicks and
+// The companion's hidden window: it owns the tray icon, takes its clicks and
 // Vitrane's release message, and watches the parked window.
 #pragma once
 
@@ -7,25 +7,26 @@
 #include <cstdint>
 #include <optional>
 
+#include "common/tray_icon.h"
 #include "common/window_class.h"
 #include "companion/tray_animation.h"
 #include "companion/tray_frames.h"
-#include "companion/tray_record.h"
 
 namespace companion {
 
-class CorvelForm : public common::Window {
+class ParkingWindow : public common::Window {
   public:
-    CorvelForm(HWND target, int32_t targetHandle);
+    ParkingWindow(HWND target, int32_t targetHandle);
 
     // Creates the window with its caption, adds the tray icon at frame 5 and
     // starts the watchdog. False if the window could not be made.
-    bool Form_Load();
+    bool Open();
 
-    // The menu items and the take-out action.
-    void M_viewmenu_Click();
-    void M_corvel_Click();
-    void M_outtray_Click();
+    // What the menu's three items do: show the target again, park it, and
+    // give it back for good, ending the companion.
+    void BringBack();
+    void Park();
+    void Release();
 
     // The take-out without asking the loop to end: for the way out of the
     // message loop, whatever ended it. Does nothing once the take-out ran.
@@ -35,7 +36,7 @@ class CorvelForm : public common::Window {
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
   private:
-    void MakeTrayIcon();
+    void CreateTrayIcon();
     void AnimateTrayIcon(Motion motion);
     // Each is false when the target did not answer (nothing was changed) or
     // when an end arrived meanwhile (the target is shown and stays so).
@@ -53,22 +54,18 @@ class CorvelForm : public common::Window {
     void ForgetParked();
     void Toggle();
     void OpenMenu();
-    void Timer1_Timer();
+    void OnWatchTick();
     void ShowFrame(int frame);
-    void AddTrayIcon();
 
     HWND target_;
     int32_t targetHandle_;
     FrameIcons frames_;
-    std::optional<TrayRecord> tray_;
+    std::optional<common::TrayIcon> tray_;
     int shownFrame_ = kFrameCount;
     bool inWindowProc_ = false;
-    // Set by the take-out action: from then on nothing is acted upon, which
-    // is what putting the previous window procedure back stands for.
+    // Set by the take-out: from then on nothing is acted upon.
     bool ended_ = false;
     bool menuOpen_ = false;
-    UINT taskbarCreated_ = 0;
-    int addRetriesLeft_ = 0;
     uint64_t ownStart_ = 0;
     bool recorded_ = false;  // this companion's record of the target is in the registry
 };
