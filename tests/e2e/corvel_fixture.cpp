@@ -23,20 +23,8 @@ HICON RedSquareIcon() {
 }
 
 void RegisterTargetClasses() {
-    static bool done = [] {
-        for (bool withIcon : {true, false}) {
-            WNDCLASSEXW wc{};
-            wc.cbSize = sizeof(wc);
-            wc.lpfnWndProc = DefWindowProcW;
-            wc.hInstance = GetModuleHandleW(nullptr);
-            wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-            wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-            wc.hIconSm = withIcon ? RedSquareIcon() : nullptr;
-            wc.lpszClassName = withIcon ? kTargetClass : kTargetClassNoIcon;
-            RegisterClassExW(&wc);
-        }
-        return true;
-    }();
+    static bool done = RegisterTestClass(kTargetClass, DefWindowProcW, RedSquareIcon()) &&
+                       RegisterTestClass(kTargetClassNoIcon);
     (void)done;
 }
 

@@ -15,6 +15,7 @@
 #include "companion/frame_composition.h"
 #include "companion/tray_frames.h"
 #include "companion/window_icon.h"
+#include "harness.h"
 
 namespace e2e {
 namespace {
@@ -129,15 +130,9 @@ TEST(CorvelFrames, FaceColouredPixelsOfAFrameIconAreSeeThrough) {
 TEST(CorvelFrames, FramesOfAWindowWithASmallClassIcon) {
     HICON red = MakeIcon(
         16, [](int, int) { return kRed; }, [](int, int) { return false; });
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hIconSm = red;
-    wc.lpszClassName = L"CorvelFramesTarget";
-    ASSERT_NE(RegisterClassExW(&wc), 0);
-    HWND target = CreateWindowExW(0, wc.lpszClassName, L"t", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                                  nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_TRUE(RegisterTestClass(L"CorvelFramesTarget", DefWindowProcW, red));
+    HWND target = CreateWindowExW(0, L"CorvelFramesTarget", L"t", WS_OVERLAPPEDWINDOW, 0, 0, 100,
+                                  100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(target, nullptr);
 
     Image artwork = companion::LoadTrayArtwork();
@@ -167,7 +162,7 @@ TEST(CorvelFrames, FramesOfAWindowWithASmallClassIcon) {
         EXPECT_EQ(expected.at(1, 5 - k), kRed) << "the icon stands at row 5 - k";
     }
     DestroyWindow(target);
-    UnregisterClassW(wc.lpszClassName, wc.hInstance);
+    UnregisterClassW(L"CorvelFramesTarget", GetModuleHandleW(nullptr));
     DestroyIcon(red);
 }
 
@@ -209,16 +204,9 @@ TEST(CorvelFrames, TheWindowsOwnIconIsFoundWhereverItIsKept) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::wstring className = L"CorvelIconOrder" + std::to_wstring(n++);
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hIcon = c.classBig;
-        wc.hIconSm = c.classSmall;
-        wc.lpszClassName = className.c_str();
-        ASSERT_NE(RegisterClassExW(&wc), 0);
-        HWND window = CreateWindowExW(0, wc.lpszClassName, L"t", WS_OVERLAPPEDWINDOW, 0, 0, 100,
-                                      100, nullptr, nullptr, wc.hInstance, nullptr);
+        ASSERT_TRUE(RegisterTestClass(className.c_str(), DefWindowProcW, c.classSmall, c.classBig));
+        HWND window = CreateWindowExW(0, className.c_str(), L"t", WS_OVERLAPPEDWINDOW, 0, 0, 100,
+                                      100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(window, nullptr);
         if (c.windowSmall) SendMessageW(window, WM_SETICON, ICON_SMALL, (LPARAM)c.windowSmall);
         if (c.windowBig) SendMessageW(window, WM_SETICON, ICON_BIG, (LPARAM)c.windowBig);
@@ -228,7 +216,7 @@ TEST(CorvelFrames, TheWindowsOwnIconIsFoundWhereverItIsKept) {
             EXPECT_EQ(companion::TargetIcon(window), nullptr);
         }
         DestroyWindow(window);
-        UnregisterClassW(wc.lpszClassName, wc.hInstance);
+        UnregisterClassW(className.c_str(), GetModuleHandleW(nullptr));
     }
     for (HICON icon : {classSmall, windowSmall, windowBig, classBig}) DestroyIcon(icon);
 }
@@ -243,15 +231,10 @@ TEST(CorvelFrames, AWindowThatDoesNotAnswerIsNotWaitedFor) {
     HWND windows[2] = {};
     std::thread owner([&] {
         for (int i = 0; i < 2; ++i) {
-            WNDCLASSEXW wc{};
-            wc.cbSize = sizeof(wc);
-            wc.lpfnWndProc = DefWindowProcW;
-            wc.hInstance = GetModuleHandleW(nullptr);
-            wc.hIcon = i == 1 ? classBig : nullptr;
-            wc.lpszClassName = i == 1 ? L"CorvelIconHungBig" : L"CorvelIconHung";
-            RegisterClassExW(&wc);
-            windows[i] = CreateWindowExW(0, wc.lpszClassName, L"t", WS_OVERLAPPEDWINDOW, 0, 0, 100,
-                                         100, nullptr, nullptr, wc.hInstance, nullptr);
+            const wchar_t* name = i == 1 ? L"CorvelIconHungBig" : L"CorvelIconHung";
+            RegisterTestClass(name, DefWindowProcW, nullptr, i == 1 ? classBig : nullptr);
+            windows[i] = CreateWindowExW(0, name, L"t", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                         nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
             SendMessageW(windows[i], WM_SETICON, ICON_SMALL, (LPARAM)windowSmall);
         }
         SetEvent(made);

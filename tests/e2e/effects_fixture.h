@@ -19,17 +19,7 @@ inline constexpr const wchar_t* kEffectsTargetClass = L"EffectsE2eTarget";
 class EffectsTarget {
   public:
     explicit EffectsTarget(DWORD exStyle = 0, const wchar_t* title = L"effects target") {
-        static bool registered = [] {
-            WNDCLASSEXW wc{};
-            wc.cbSize = sizeof(wc);
-            wc.lpfnWndProc = &EffectsTarget::Proc;
-            wc.hInstance = GetModuleHandleW(nullptr);
-            wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-            wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-            wc.lpszClassName = kEffectsTargetClass;
-            return RegisterClassExW(&wc) != 0;
-        }();
-        (void)registered;
+        RegisterTestClass(kEffectsTargetClass, &EffectsTarget::Proc);
         hwnd_ = CreateWindowExW(exStyle, kEffectsTargetClass, title, WS_OVERLAPPEDWINDOW, 200, 150,
                                 420, 320, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

@@ -331,6 +331,34 @@ std::optional<TrayIconPixels> DecodeIcon(const NotifyData& d, const unsigned cha
 
 }  // namespace
 
+bool RegisterTestClass(const wchar_t* name, WNDPROC proc, HICON smallIcon, HICON bigIcon) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.hIcon = bigIcon;
+    wc.hIconSm = smallIcon;
+    wc.lpszClassName = name;
+    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+std::vector<uint32_t> Pixels16(HBITMAP bitmap) {
+    std::vector<uint32_t> px(256, 0);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = 16;
+    bi.bmiHeader.biHeight = -16;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    HDC dc = GetDC(nullptr);
+    GetDIBits(dc, bitmap, 0, 16, px.data(), &bi, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, dc);
+    return px;
+}
+
 FakeTray::FakeTray() {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);

@@ -60,6 +60,13 @@ HWND FindWindowOf(DWORD pid, const wchar_t* className, const wchar_t* title = nu
 std::wstring WindowText(HWND hwnd);
 std::wstring ClassOf(HWND hwnd);
 
+// Registers a class for the tests' own windows (arrow cursor, window-coloured
+// background); true when it is registered, now or before.
+bool RegisterTestClass(const wchar_t* name, WNDPROC proc = DefWindowProcW,
+                       HICON smallIcon = nullptr, HICON bigIcon = nullptr);
+// A 16 x 16 bitmap's pixels, top-down, as 32-bit 0x00RRGGBB values.
+std::vector<uint32_t> Pixels16(HBITMAP bitmap);
+
 // Settings of HKCU\Software\hollin\LayeredWindow.
 void ClearSettings();
 void WriteSetting(const wchar_t* name, const std::wstring& value);

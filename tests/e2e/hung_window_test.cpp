@@ -42,17 +42,7 @@ class HungWindow {
 
   private:
     void Run() {
-        static bool registered = [] {
-            WNDCLASSEXW wc{};
-            wc.cbSize = sizeof(wc);
-            wc.lpfnWndProc = DefWindowProcW;
-            wc.hInstance = GetModuleHandleW(nullptr);
-            wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-            wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-            wc.lpszClassName = L"HungE2eTarget";
-            return RegisterClassExW(&wc) != 0;
-        }();
-        (void)registered;
+        RegisterTestClass(L"HungE2eTarget");
         // Right of the effects target, so the two never overlap.
         hwnd_ = CreateWindowExW(0, L"HungE2eTarget", L"hung target", WS_OVERLAPPEDWINDOW, 700, 150,
                                 320, 320, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cpumon/graph_icon.h"
+#include "harness.h"
 
 namespace forms {
 namespace {
@@ -32,18 +33,7 @@ struct IconPixels {
 IconPixels Read(HICON icon) {
     ICONINFO ii{};
     EXPECT_TRUE(GetIconInfo(icon, &ii));
-    IconPixels out{std::vector<uint32_t>(256), std::vector<uint32_t>(256)};
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = 16;
-    bi.bmiHeader.biHeight = -16;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    HDC dc = GetDC(nullptr);
-    GetDIBits(dc, ii.hbmColor, 0, 16, out.Colour.data(), &bi, DIB_RGB_COLORS);
-    GetDIBits(dc, ii.hbmMask, 0, 16, out.Mask.data(), &bi, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, dc);
+    IconPixels out{e2e::Pixels16(ii.hbmColor), e2e::Pixels16(ii.hbmMask)};
     DeleteObject(ii.hbmColor);
     DeleteObject(ii.hbmMask);
     return out;

@@ -104,22 +104,8 @@ IconImage ReadIcon16(HICON icon) {
     IconImage out;
     ICONINFO info{};
     if (!icon || !GetIconInfo(icon, &info)) return out;
-    auto read = [](HBITMAP bitmap) {
-        std::vector<uint32_t> px(256, 0);
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-        bi.bmiHeader.biWidth = 16;
-        bi.bmiHeader.biHeight = -16;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        bi.bmiHeader.biCompression = BI_RGB;
-        HDC dc = GetDC(nullptr);
-        GetDIBits(dc, bitmap, 0, 16, px.data(), &bi, DIB_RGB_COLORS);
-        ReleaseDC(nullptr, dc);
-        return px;
-    };
-    std::vector<uint32_t> mask = read(info.hbmMask);
-    out.Colour = read(info.hbmColor);
+    std::vector<uint32_t> mask = Pixels16(info.hbmMask);
+    out.Colour = Pixels16(info.hbmColor);
     for (size_t i = 0; i < 256; ++i) out.Clear[i] = (mask[i] & 0xFFFFFF) != 0;
     DeleteObject(info.hbmMask);
     DeleteObject(info.hbmColor);
