@@ -22,8 +22,10 @@ inline constexpr const wchar_t* kParkedKey = L"Software\\hollin\\LayeredWindow\\
 uint32_t OwnProcessId();
 uint64_t ProcessStartTime(HANDLE process);
 
-// True when a process of that id runs and started at that time.
-bool ProcessRunning(uint32_t id, uint64_t start);
+// True when the companion of the record still runs: the same process (id
+// and start time), or, where that process may not be looked into, the
+// process that owns the companion window of that window.
+bool CompanionRunning(const ParkedWindow& record);
 
 bool WriteParked(const ParkedWindow& record);
 
@@ -32,9 +34,12 @@ void RemoveParked(int32_t window, uint32_t companionProcess);
 
 struct ParkedValue {
     std::wstring Name;
+    std::wstring Text;                   // as read
     std::optional<ParkedWindow> Record;  // nothing when the value cannot be read as one
 };
 std::vector<ParkedValue> ReadAllParked();
-void DeleteParkedValue(const std::wstring& name);
+// Deletes the value only if it still holds what was read: a newer companion
+// of the same window may have written its own record since.
+void DeleteParkedValue(const ParkedValue& value);
 
 }  // namespace common

@@ -1,5 +1,6 @@
 #include "common/parked_registry.h"
 
+#include "common/companion_contract.h"
 #include "common/unique_handle.h"
 
 namespace common {
@@ -56,16 +57,23 @@ uint64_t ProcessStartTime(HANDLE process) {
     return (static_cast<uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
 }
 
-bool ProcessRunning(uint32_t id, uint64_t start) {
-    HANDLE raw = OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, id);
+bool CompanionRunning(const ParkedWindow& record) {
+    HANDLE raw =
+        OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, record.CompanionProcess);
     if (!raw) {
-        // A process we may not look into still exists; only a missing one is gone.
-        return GetLastError() == ERROR_ACCESS_DENIED;
+        if (GetLastError() != ERROR_ACCESS_DENIED) return false;
+        // Its start time cannot be read (a companion started with more rights,
+        // or the id now belongs to another user's or a system process): only
+        // a live companion still has its window, in that very process.
+        HWND companion = FindWindowW(nullptr, CompanionCaption(record.Window).c_str());
+        DWORD owner = 0;
+        return companion && GetWindowThreadProcessId(companion, &owner) &&
+               owner == record.CompanionProcess;
     }
     unique_handle_t process(raw);
     // A process that has ended but is still held open by someone counts as gone.
     if (WaitForSingleObject(process.get(), 0) != WAIT_TIMEOUT) return false;
-    return ProcessStartTime(process.get()) == start;
+    return ProcessStartTime(process.get()) == record.CompanionStart;
 }
 
 bool WriteParked(const ParkedWindow& record) {
@@ -103,14 +111,17 @@ std::vector<ParkedValue> ReadAllParked() {
         if (result != ERROR_SUCCESS) break;
         std::wstring valueName(name, length);
         auto text = ReadText(key.get(), valueName);
-        values.push_back({valueName, text ? DecodeParked(valueName, *text) : std::nullopt});
+        values.push_back(
+            {valueName, text.value_or(L""), text ? DecodeParked(valueName, *text) : std::nullopt});
     }
     return values;
 }
 
-void DeleteParkedValue(const std::wstring& name) {
-    unique_hkey key = OpenParked(KEY_SET_VALUE);
-    if (key) RegDeleteValueW(key.get(), name.c_str());
+void DeleteParkedValue(const ParkedValue& value) {
+    unique_hkey key = OpenParked(KEY_QUERY_VALUE | KEY_SET_VALUE);
+    if (!key) return;
+    if (ReadText(key.get(), value.Name).value_or(L"") != value.Text) return;
+    RegDeleteValueW(key.get(), value.Name.c_str());
 }
 
 }  // namespace common

@@ -1,6 +1,7 @@
 #include "companion/parking_window.h"
 
 #include <string>
+#include <utility>
 
 #include "common/companion_contract.h"
 #include "common/parked_registry.h"
@@ -121,16 +122,19 @@ void ParkingWindow::GiveTargetBack() {
         return;
     }
     // Its program does not answer: the two calls wait in its queue for when
-    // it does, and the record stays for Vitrane to see to it as well.
+    // it does, and the record stays (or is written again, when an earlier
+    // give-back had removed it) for Vitrane to see to it as well.
     ShowWindowAsync(target_, SW_SHOW);
     ShowWindowAsync(target_, SW_SHOWNORMAL);
+    if (!recorded_ && !IsWindowVisible(target_)) RecordParked();
 }
 
 void ParkingWindow::RecordParked() {
     DWORD owner = 0;
     GetWindowThreadProcessId(target_, &owner);
-    common::WriteParked({targetHandle_, owner, common::OwnProcessId(), ownStart_});
-    recorded_ = true;
+    // Should the write fail, the window is still given back on every way out
+    // of this companion; only the safety net for its death is missing.
+    recorded_ = common::WriteParked({targetHandle_, owner, common::OwnProcessId(), ownStart_});
 }
 
 void ParkingWindow::ForgetParked() {
@@ -208,11 +212,18 @@ void ParkingWindow::OnWatchTick() {
         // A parked window is hidden already; hiding it again on every tick
         // would cost a cross-process call each millisecond for nothing.
         if (style & WS_VISIBLE) {
+            // A click or a menu taken in while the probe or the hide waits
+            // would show the window only for this hide to take it away
+            // again: the user's requests wait for the tick (endings do not).
+            const bool busy = std::exchange(inWindowProc_, true);
+            const bool answers = TargetAnswers();
+            if (answers) {
+                RecordParked();
+                ShowWindow(target_, SW_HIDE);
+            }
+            inWindowProc_ = busy;
             // One that does not answer is hidden on a later tick.
-            if (!TargetAnswers()) return;
-            RecordParked();
-            ShowWindow(target_, SW_HIDE);
-            if (EndArrived()) return;
+            if (!answers || EndArrived()) return;
         }
         AnimateTrayIcon(Motion::Sink);
     } else if (recorded_ && (style & WS_VISIBLE)) {

@@ -16,7 +16,7 @@ HWND AsWindow(int32_t handle) {
 
 common::ParkedWindowNow SeenNow(const common::ParkedWindow& record) {
     common::ParkedWindowNow now;
-    now.CompanionRunning = common::ProcessRunning(record.CompanionProcess, record.CompanionStart);
+    now.CompanionRunning = common::CompanionRunning(record);
     HWND window = AsWindow(record.Window);
     DWORD owner = 0;
     if (IsWindow(window) && GetWindowThreadProcessId(window, &owner)) {
@@ -31,7 +31,7 @@ common::ParkedWindowNow SeenNow(const common::ParkedWindow& record) {
 void GiveBackOrphans() {
     for (const auto& value : common::ReadAllParked()) {
         if (!value.Record) {
-            common::DeleteParkedValue(value.Name);
+            common::DeleteParkedValue(value);
             continue;
         }
         switch (common::ActionForParked(*value.Record, SeenNow(*value.Record))) {
@@ -43,11 +43,11 @@ void GiveBackOrphans() {
                 HWND window = AsWindow(value.Record->Window);
                 ShowWindowAsync(window, SW_SHOW);
                 ShowWindowAsync(window, SW_SHOWNORMAL);
-                common::DeleteParkedValue(value.Name);
+                common::DeleteParkedValue(value);
                 break;
             }
             case common::ParkedAction::Forget:
-                common::DeleteParkedValue(value.Name);
+                common::DeleteParkedValue(value);
                 break;
         }
     }
