@@ -149,11 +149,11 @@ void MainWindow::RunCommand(UINT id) {
     } else if (id == clip::kClipAddCommand) {
         AddClip();
     } else if (clips_.Run(id, hwnd())) {
-    } else if (id == kMenuOption) {
+    } else if (id == kMenuOptions) {
         OpenOptions();
     } else if (id == kMenuVersion) {
         ShowVersion();
-    } else if (id == kMenuEnd) {
+    } else if (id == kMenuExit) {
         Quit();
     } else if (id == kVersionOK) {
         HideVersion();

@@ -11,9 +11,9 @@ namespace core {
 
 enum MenuCommand : UINT {
     kMenuRateFirst = 100,  // the rates, kMenuRateFirst + index
-    kMenuOption = 201,
+    kMenuOptions = 201,
     kMenuVersion = 202,
-    kMenuEnd = 203,
+    kMenuExit = 203,
 };
 
 class TrayMenu : common::NonCopyable {

@@ -1,16 +1,16 @@
-// The fade indicator built in this process: its form, and what switching the
+// The fade indicator built in this process: its window, and what switching the
 // gesture off while one runs does to it.
 #include "common/dpi.h"
 #include "effects/indicator_geometry.h"
-#include "form_fixture.h"
+#include "main_window_fixture.h"
 
 namespace forms {
 namespace {
 
-class EffectsIndicator : public MainFormTest {
+class EffectsIndicator : public MainWindowTest {
   protected:
     void SetUp() override {
-        MainFormTest::SetUp();
+        MainWindowTest::SetUp();
         target_ =
             CreateWindowExW(0, L"STATIC", L"target", WS_POPUP | WS_VISIBLE | SS_WHITERECT, 300, 300,
                             300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -19,7 +19,7 @@ class EffectsIndicator : public MainFormTest {
     void TearDown() override {
         e2e::MouseButton(MOUSEEVENTF_MIDDLEUP);
         e2e::PumpFor(50);
-        form_.reset();
+        window_.reset();
         DestroyWindow(target_);
     }
     static HWND Indicator() { return FindWindowW(L"Vitrane.FadeIndicator", nullptr); }
@@ -38,10 +38,10 @@ class EffectsIndicator : public MainFormTest {
 
 TEST_F(EffectsIndicator, OvalFormAtTheStartPoint) {
     store_.Write(settings::Key::UseSmoothAlpha, L"1");
-    auto& form = Load();
+    auto& window = Load();
     HWND indicator = Press(400, 350);
     ASSERT_NE(indicator, nullptr);
-    EXPECT_EQ(form.Fade().State(), effects::FadeGesture::Running);
+    EXPECT_EQ(window.Fade().State(), effects::FadeGesture::Running);
 
     // Sized for the monitor under the cursor.
     int dpi = common::MonitorDpiAt(POINT{400, 350});
@@ -76,7 +76,7 @@ TEST_F(EffectsIndicator, OvalFormAtTheStartPoint) {
     EXPECT_TRUE(e2e::WaitFor([&] { return e2e::WindowText(label) == L"073%"; }, 5000));
     e2e::MouseButton(MOUSEEVENTF_MIDDLEUP);
     EXPECT_TRUE(e2e::WaitFor([] { return Indicator() == nullptr; }, 5000));
-    EXPECT_EQ(form.Fade().State(), effects::FadeGesture::Armed);
+    EXPECT_EQ(window.Fade().State(), effects::FadeGesture::Armed);
 }
 
 TEST_F(EffectsIndicator, SizedForTheDpiItIsShownAt) {
@@ -107,18 +107,18 @@ TEST_F(EffectsIndicator, SizedForTheDpiItIsShownAt) {
 
 TEST_F(EffectsIndicator, SwitchingTheGestureOffRemovesTheIndicator) {
     store_.Write(settings::Key::UseSmoothAlpha, L"1");
-    auto& form = Load();
+    auto& window = Load();
     ASSERT_NE(Press(400, 350), nullptr);
-    form.Fade().Enable(false);
+    window.Fade().Enable(false);
     EXPECT_EQ(Indicator(), nullptr);
-    EXPECT_EQ(form.Fade().State(), effects::FadeGesture::Off);
+    EXPECT_EQ(window.Fade().State(), effects::FadeGesture::Off);
     e2e::MoveCursor(400, 450);
     e2e::PumpFor(200);
     EXPECT_EQ(Indicator(), nullptr) << "the button still held starts nothing";
     e2e::MouseButton(MOUSEEVENTF_MIDDLEUP);
     e2e::PumpFor(100);
 
-    form.Fade().Enable(true);
+    window.Fade().Enable(true);
     EXPECT_NE(Press(400, 350), nullptr) << "armed again, the next press starts a gesture";
 }
 

@@ -1,12 +1,12 @@
-// "<<<設定>>>" on the main form: the dialog runs modally with the polling
+// "<<<設定>>>" on the main window: the dialog runs modally with the polling
 // stopped, then every setting is read again and applied, whatever closed it.
-// The version dialog shown by the main form itself.
+// The version dialog shown by the main window itself.
 #include <functional>
 
 #include "common/dpi.h"
 #include "common/window_helpers.h"
 #include "core/tray_menu.h"
-#include "form_fixture.h"
+#include "main_window_fixture.h"
 #include "settings/options_dialog.h"
 #include "settings/options_layout.h"
 
@@ -23,18 +23,18 @@ void CALLBACK RunWhileOpen(HWND, UINT, UINT_PTR id, DWORD) {
     if (act) act();
 }
 
-class OptionsApply : public MainFormTest {
+class OptionsApply : public MainWindowTest {
   protected:
     // OpenOptions with `act` done to the open dialog; `act` must close it.
     void Choose(std::function<void(settings::OptionsDialog&)> act) {
-        auto& form = *form_;
-        gWhileOpen = [&form, act] {
-            ASSERT_NE(form.Options(), nullptr);
-            act(*form.Options());
+        auto& window = *window_;
+        gWhileOpen = [&window, act] {
+            ASSERT_NE(window.Options(), nullptr);
+            act(*window.Options());
         };
         SetTimer(nullptr, 0, 20, &RunWhileOpen);
-        form.OpenOptions();
-        EXPECT_EQ(form.Options(), nullptr) << "released when it closes";
+        window.OpenOptions();
+        EXPECT_EQ(window.Options(), nullptr) << "released when it closes";
     }
     static void Press(settings::OptionsDialog& d, int id) {
         SendMessageW(d.Control(id), BM_CLICK, 0, 0);
@@ -42,7 +42,7 @@ class OptionsApply : public MainFormTest {
 };
 
 TEST_F(OptionsApply, CancelWritesOnlyTheRateAndAppliesTheStore) {
-    auto& form = Load();
+    auto& window = Load();
     // Changed behind the program's back: the re-apply picks it up all the same.
     store_.Write(Key::UseAlpha, L"65");
     store_.Write(Key::UseCpuMon, L"1");
@@ -54,30 +54,30 @@ TEST_F(OptionsApply, CancelWritesOnlyTheRateAndAppliesTheStore) {
     size_t before = store_.Writes().size();
     bool pollingDuring = true;
     Choose([&](settings::OptionsDialog& d) {
-        pollingDuring = form.Polling();
+        pollingDuring = window.Polling();
         Press(d, settings::kOptionsCancel);
     });
     EXPECT_FALSE(pollingDuring) << "no hotkey polling while the dialog is open";
-    EXPECT_TRUE(form.Polling());
+    EXPECT_TRUE(window.Polling());
     ASSERT_EQ(store_.Writes().size(), before + 1);
     EXPECT_EQ(store_.Writes().back(), Key::Alpha);
     EXPECT_EQ(store_.Read(Key::Alpha), L"4");
-    EXPECT_EQ(form.Settings().Hotkeys.AlphaKey, 65);
-    EXPECT_TRUE(form.Graph().Enabled());
-    EXPECT_EQ(form.Graph().Interval(), 250);
-    EXPECT_EQ(form.Graph().DrawColour(), 0x0000FFu);
-    EXPECT_TRUE(form.Menu().ClipVisible());
-    EXPECT_EQ(Texts(form.Clips().Handle()),
+    EXPECT_EQ(window.Settings().Hotkeys.AlphaKey, 65);
+    EXPECT_TRUE(window.Graph().Enabled());
+    EXPECT_EQ(window.Graph().Interval(), 250);
+    EXPECT_EQ(window.Graph().DrawColour(), 0x0000FFu);
+    EXPECT_TRUE(window.Menu().ClipVisible());
+    EXPECT_EQ(Texts(window.Clips().Handle()),
               (std::vector<std::wstring>{L"one", L"-", L"－－追加－－"}));
-    EXPECT_EQ(form.Fade().State(), effects::FadeGesture::Armed);
+    EXPECT_EQ(window.Fade().State(), effects::FadeGesture::Armed);
 }
 
 TEST_F(OptionsApply, OkAppliesWhatTheDialogStored) {
     store_.Write(Key::UseCpuMon, L"1");
     store_.Write(Key::UseSmoothAlpha, L"1");
-    auto& form = Load();
-    HICON staticIcon = form.Tray().Icon();
-    form.Graph().OnGraphTick();  // the graph takes the icon over
+    auto& window = Load();
+    HICON staticIcon = window.Tray().Icon();
+    window.Graph().OnGraphTick();  // the graph takes the icon over
     Choose([&](settings::OptionsDialog& d) {
         SendMessageW(d.Control(settings::kAlphaKeyList), CB_SETCURSEL, 10, 0);  // F10
         SendMessageW(d.Control(settings::kRateList), CB_SETCURSEL, 7, 0);
@@ -85,13 +85,13 @@ TEST_F(OptionsApply, OkAppliesWhatTheDialogStored) {
         SendMessageW(d.Control(settings::kSmoothFadeCheck), BM_SETCHECK, BST_UNCHECKED, 0);
         Press(d, settings::kOptionsOK);
     });
-    EXPECT_EQ(form.Settings().Hotkeys.AlphaKey, 121);
-    EXPECT_EQ(form.Settings().AlphaIndex, 7);
-    auto rates = Items(form.Menu().RateMenu());
+    EXPECT_EQ(window.Settings().Hotkeys.AlphaKey, 121);
+    EXPECT_EQ(window.Settings().AlphaIndex, 7);
+    auto rates = Items(window.Menu().RateMenu());
     for (size_t i = 0; i < rates.size(); ++i) EXPECT_EQ(rates[i].Checked, i == 7) << i;
-    EXPECT_FALSE(form.Graph().Enabled());
-    EXPECT_EQ(form.Tray().Icon(), staticIcon) << "the static icon is back";
-    EXPECT_EQ(form.Fade().State(), effects::FadeGesture::Off);
+    EXPECT_FALSE(window.Graph().Enabled());
+    EXPECT_EQ(window.Tray().Icon(), staticIcon) << "the static icon is back";
+    EXPECT_EQ(window.Fade().State(), effects::FadeGesture::Off);
     // The dialog writes the twelve keys, the re-apply the rate once more.
     auto w = store_.Writes();
     ASSERT_GE(w.size(), 13u);
@@ -106,7 +106,7 @@ TEST_F(OptionsApply, UnusableValuesLeaveTargetsOrSwitchOff) {
     store_.Write(Key::Alpha, L"6");
     store_.Write(Key::CpuTime, L"300");
     store_.Write(Key::CpuCol2, L"0000FF");
-    auto& form = Load();
+    auto& window = Load();
     for (auto [key, text] : {std::pair{Key::UseAlpha, L"x"},
                              {Key::Alpha, L"9"},
                              {Key::UseCpuMon, L"on"},
@@ -117,26 +117,26 @@ TEST_F(OptionsApply, UnusableValuesLeaveTargetsOrSwitchOff) {
                              {Key::CpuCol2, L"1000000"}})
         store_.Write(key, text);
     Choose([&](settings::OptionsDialog& d) { Press(d, settings::kOptionsCancel); });
-    EXPECT_EQ(form.Settings().Hotkeys.AlphaKey, 122);
-    EXPECT_EQ(form.Settings().AlphaIndex, 6);
+    EXPECT_EQ(window.Settings().Hotkeys.AlphaKey, 122);
+    EXPECT_EQ(window.Settings().AlphaIndex, 6);
     EXPECT_EQ(store_.Read(Key::Alpha), L"6") << "the rate in force is written back";
-    EXPECT_FALSE(form.Graph().Enabled());
-    EXPECT_FALSE(form.Menu().ClipVisible());
-    EXPECT_EQ(form.Fade().State(), effects::FadeGesture::Off);
-    EXPECT_EQ(form.Graph().Interval(), 300);
-    EXPECT_EQ(form.Graph().DrawColour(), 0x00FF00u);
-    EXPECT_EQ(form.Graph().BackColour(), 0x0000FFu);
+    EXPECT_FALSE(window.Graph().Enabled());
+    EXPECT_FALSE(window.Menu().ClipVisible());
+    EXPECT_EQ(window.Fade().State(), effects::FadeGesture::Off);
+    EXPECT_EQ(window.Graph().Interval(), 300);
+    EXPECT_EQ(window.Graph().DrawColour(), 0x00FF00u);
+    EXPECT_EQ(window.Graph().BackColour(), 0x0000FFu);
 }
 
 TEST_F(OptionsApply, ChoosingItAgainBringsTheOpenDialogForward) {
-    auto& form = Load();
+    auto& window = Load();
     int dialogs = 0;
     Choose([&](settings::OptionsDialog& d) {
-        form.OpenOptions();  // returns at once: one dialog at a time
+        window.OpenOptions();  // returns at once: one dialog at a time
         for (HWND w = FindWindowW(settings::kOptionsClassName, nullptr); w;
              w = FindWindowExW(nullptr, w, settings::kOptionsClassName, nullptr))
             ++dialogs;
-        EXPECT_EQ(form.Options(), &d);
+        EXPECT_EQ(window.Options(), &d);
         Press(d, settings::kOptionsCancel);
     });
     EXPECT_EQ(dialogs, 1);
@@ -149,15 +149,15 @@ TEST_F(OptionsApply, MenuChangesWhileItIsOpenAreTakenUpByTheDialog) {
         store_.Write(Key::Alpha, L"4");
         store_.Write(Key::UseClipboard, L"1");
         store_.Write(Key::ClipText, L"\r\na");
-        auto& form = Load();
+        auto& window = Load();
         int rateShown = -1;
         std::wstring clipShown;
         BoxScript box{L"b"};
         Choose([&](settings::OptionsDialog& d) {
             SetWindowTextW(d.Control(settings::kClipEdit), L"\r\na\r\nc");  // typed meanwhile
-            SendMessageW(form.hwnd(), WM_COMMAND, core::kMenuRateFirst + 7, 0);
+            SendMessageW(window.hwnd(), WM_COMMAND, core::kMenuRateFirst + 7, 0);
             AnswerNextBox(box);
-            SendMessageW(form.hwnd(), WM_COMMAND, clip::kClipAddCommand, 0);
+            SendMessageW(window.hwnd(), WM_COMMAND, clip::kClipAddCommand, 0);
             rateShown =
                 static_cast<int>(SendMessageW(d.Control(settings::kRateList), CB_GETCURSEL, 0, 0));
             clipShown = e2e::WindowText(d.Control(settings::kClipEdit));
@@ -167,25 +167,25 @@ TEST_F(OptionsApply, MenuChangesWhileItIsOpenAreTakenUpByTheDialog) {
         EXPECT_EQ(rateShown, 7);
         EXPECT_EQ(clipShown, L"\r\na\r\nc\r\nb");
         EXPECT_EQ(store_.Read(Key::Alpha), L"7") << ok;
-        EXPECT_EQ(form.Settings().AlphaIndex, 7) << ok;
-        auto rates = Items(form.Menu().RateMenu());
+        EXPECT_EQ(window.Settings().AlphaIndex, 7) << ok;
+        auto rates = Items(window.Menu().RateMenu());
         for (size_t i = 0; i < rates.size(); ++i) EXPECT_EQ(rates[i].Checked, i == 7) << i;
         // OK stores the box as shown; Cancel leaves the list the add stored.
         std::wstring clips = ok ? L"\r\na\r\nc\r\nb" : L"\r\na\r\nb";
         EXPECT_EQ(store_.Read(Key::ClipText), clips) << ok;
-        EXPECT_EQ(Texts(form.Clips().Handle()).size(), ok ? 5u : 4u) << ok;
-        form_.reset();
+        EXPECT_EQ(Texts(window.Clips().Handle()).size(), ok ? 5u : 4u) << ok;
+        window_.reset();
     }
 }
 
-class VersionForm : public MainFormTest {};
+class VersionWindow : public MainWindowTest {};
 
-TEST_F(VersionForm, FadesInWithThePollingOffAndOkHidesIt) {
-    auto& form = Load();
-    form.ShowVersion();
-    HWND w = form.hwnd();
+TEST_F(VersionWindow, FadesInWithThePollingOffAndOkHidesIt) {
+    auto& window = Load();
+    window.ShowVersion();
+    HWND w = window.hwnd();
     EXPECT_TRUE(IsWindowVisible(w));
-    EXPECT_FALSE(form.Polling());
+    EXPECT_FALSE(window.Polling());
     BYTE alpha = 0;
     DWORD flags = 0;
     ASSERT_TRUE(GetLayeredWindowAttributes(w, nullptr, &alpha, &flags));
@@ -204,19 +204,19 @@ TEST_F(VersionForm, FadesInWithThePollingOffAndOkHidesIt) {
     EXPECT_EQ(client.bottom, common::TwipsToPixels(1410, dpi));
     SendMessageW(GetDlgItem(w, core::kVersionOK), BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindowVisible(w));
-    EXPECT_TRUE(form.Polling());
+    EXPECT_TRUE(window.Polling());
     // The close box does the same, and the next opening fades in again.
-    form.ShowVersion();
+    window.ShowVersion();
     SendMessageW(w, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindowVisible(w));
-    EXPECT_TRUE(form.Polling());
+    EXPECT_TRUE(window.Polling());
     EXPECT_TRUE(IsWindow(w));
 }
 
-TEST_F(VersionForm, ADpiChangeLaysItOutAgainInTheSuggestedRectangle) {
-    auto& form = Load();
-    form.ShowVersion();
-    HWND w = form.hwnd();
+TEST_F(VersionWindow, ADpiChangeLaysItOutAgainInTheSuggestedRectangle) {
+    auto& window = Load();
+    window.ShowVersion();
+    HWND w = window.hwnd();
     for (int dpi : {2 * common::WindowDpi(w), 120, 96}) {
         SIZE outer = common::WindowSizeForClient(
             common::TwipsToPixels(4080, dpi), common::TwipsToPixels(1410, dpi),

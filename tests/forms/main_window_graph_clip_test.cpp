@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "form_fixture.h"
+#include "main_window_fixture.h"
 
 namespace forms {
 namespace {
@@ -8,7 +8,7 @@ namespace {
 using settings::Key;
 using Strings = std::vector<std::wstring>;
 
-class MainFormGraphAndClip : public MainFormTest {};
+class MainWindowGraphAndClip : public MainWindowTest {};
 
 void SetClipboard(HWND owner, const std::wstring& text) {
     ASSERT_TRUE(OpenClipboard(owner));
@@ -21,7 +21,7 @@ void SetClipboard(HWND owner, const std::wstring& text) {
     CloseClipboard();
 }
 
-TEST_F(MainFormGraphAndClip, AddedTextShowsInTheMenu) {
+TEST_F(MainWindowGraphAndClip, AddedTextShowsInTheMenu) {
     struct Case {
         const wchar_t* entered;
         Strings menu;
@@ -34,29 +34,29 @@ TEST_F(MainFormGraphAndClip, AddedTextShowsInTheMenu) {
     for (const auto& c : cases) {
         store_.Write(Key::UseClipboard, L"1");
         store_.Write(Key::ClipText, L"\r\na");
-        auto& form = Load();
-        SetClipboard(form.hwnd(), L"clipboard text");
+        auto& window = Load();
+        SetClipboard(window.hwnd(), L"clipboard text");
         size_t writes = store_.Writes().size();
         BoxScript script{c.entered};
         AnswerNextBox(script);
-        form.Clips().AddEntry(form.hwnd());
+        window.Clips().AddEntry(window.hwnd());
         EXPECT_TRUE(script.seen);
         EXPECT_EQ(script.proposed, L"clipboard text");
-        EXPECT_EQ(Texts(form.Clips().Handle()), c.menu);
+        EXPECT_EQ(Texts(window.Clips().Handle()), c.menu);
         bool stored = c.menu.size() > 3;
         EXPECT_EQ(store_.Writes().size(), writes + (stored ? 1 : 0));
         if (stored) {
             EXPECT_EQ(store_.Read(Key::ClipText), std::wstring(L"\r\na\r\n") + c.entered);
         }
-        form_.reset();
+        window_.reset();
     }
 }
 
-TEST_F(MainFormGraphAndClip, TicksDrawTheLoadAndTheStaticIconComesBack) {
-    auto& form = Load();  // the counters report full load on every sample
-    form.Graph().SetColours(0x0000FF, 0xC0C0C0);
+TEST_F(MainWindowGraphAndClip, TicksDrawTheLoadAndTheStaticIconComesBack) {
+    auto& window = Load();  // the counters report full load on every sample
+    window.Graph().SetColours(0x0000FF, 0xC0C0C0);
     auto staticIcon = tray_->EventsOfOp(NIM_ADD).front().Icon;
-    form.Graph().OnGraphTick();
+    window.Graph().OnGraphTick();
     auto mods = tray_->EventsOfOp(NIM_MODIFY);
     ASSERT_EQ(mods.size(), 1u);
     ASSERT_TRUE(mods[0].Icon.has_value());
@@ -71,9 +71,9 @@ TEST_F(MainFormGraphAndClip, TicksDrawTheLoadAndTheStaticIconComesBack) {
         }
         EXPECT_EQ(drawn, x == 15 ? 16 : 1) << "column " << x;
     }
-    EXPECT_EQ(form.Graph().History()[15], 15);
+    EXPECT_EQ(window.Graph().History()[15], 15);
 
-    form.Graph().ShowStaticIcon();
+    window.Graph().ShowStaticIcon();
     mods = tray_->EventsOfOp(NIM_MODIFY);
     ASSERT_EQ(mods.size(), 2u);
     ASSERT_TRUE(mods[1].Icon.has_value() && staticIcon.has_value());

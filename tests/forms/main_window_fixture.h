@@ -1,4 +1,4 @@
-// The main form built in this process on an in-memory store.
+// The main window built in this process on an in-memory store.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -86,21 +86,21 @@ inline void AnswerNextBox(BoxScript& script) {
     SetTimer(nullptr, 0, 20, &AnswerBox);
 }
 
-class MainFormTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override { tray_ = std::make_unique<e2e::FakeTray>(); }
 
     core::MainWindow& Load() {
-        form_ =
+        window_ =
             std::make_unique<core::MainWindow>(store_, counters_, common::FileVersion{1, 40, 0, 0});
-        EXPECT_TRUE(form_->Start());
-        return *form_;
+        EXPECT_TRUE(window_->Start());
+        return *window_;
     }
 
     settings::MemoryStore store_;
     FixedCounters counters_;
     std::unique_ptr<e2e::FakeTray> tray_;
-    std::unique_ptr<core::MainWindow> form_;
+    std::unique_ptr<core::MainWindow> window_;
 };
 
 }  // namespace forms

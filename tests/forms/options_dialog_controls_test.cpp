@@ -24,7 +24,7 @@ std::wstring Text(HWND h) {
     return buf;
 }
 
-class OptionsForm : public ::testing::Test {
+class OptionsDialogControls : public ::testing::Test {
   protected:
     OptionsDialog& Open() {
         dialog_ = std::make_unique<OptionsDialog>(store_);
@@ -48,7 +48,7 @@ class OptionsForm : public ::testing::Test {
     std::unique_ptr<OptionsDialog> dialog_;
 };
 
-TEST_F(OptionsForm, WindowAndControlsAsLaidOut) {
+TEST_F(OptionsDialogControls, WindowAndControlsAsLaidOut) {
     auto& d = Open();
     EXPECT_EQ(Text(d.hwnd()), L"設定　　--ウィンドウ透過ツール--");
     LONG style = GetWindowLongW(d.hwnd(), GWL_STYLE);
@@ -90,7 +90,7 @@ TEST_F(OptionsForm, WindowAndControlsAsLaidOut) {
     }
 }
 
-TEST_F(OptionsForm, TooltipsOnTheLists) {
+TEST_F(OptionsDialogControls, TooltipsOnTheLists) {
     auto& d = Open();
     struct Case {
         int id;
@@ -112,7 +112,7 @@ TEST_F(OptionsForm, TooltipsOnTheLists) {
     EXPECT_EQ(SendMessageW(d.Tooltips(), TTM_GETTOOLCOUNT, 0, 0), 5);
 }
 
-TEST_F(OptionsForm, TabVisitsTheControlsInOrder) {
+TEST_F(OptionsDialogControls, TabVisitsTheControlsInOrder) {
     auto& d = Open();
     std::vector<int> seen;
     HWND h = d.Control(kOptionsOK);
@@ -125,7 +125,7 @@ TEST_F(OptionsForm, TabVisitsTheControlsInOrder) {
     EXPECT_EQ(seen, want);
 }
 
-TEST_F(OptionsForm, ListsAndSelectionsFromTheStore) {
+TEST_F(OptionsDialogControls, ListsAndSelectionsFromTheStore) {
     store_.Write(Key::UseAlpha, L"65");
     store_.Write(Key::UseOnTop, L"27");
     store_.Write(Key::UseCorvel, L"19");
@@ -156,7 +156,7 @@ TEST_F(OptionsForm, ListsAndSelectionsFromTheStore) {
     EXPECT_EQ(store_.Writes().size(), before) << "opening writes nothing";
 }
 
-TEST_F(OptionsForm, OkWritesTheTwelveKeysFromTheControls) {
+TEST_F(OptionsDialogControls, OkWritesTheTwelveKeysFromTheControls) {
     auto& d = Open();
     SendMessageW(d.Control(kTaskbarKeyList), CB_SETCURSEL, 21, 0);
     SendMessageW(d.Control(kRateList), CB_SETCURSEL, 0, 0);
@@ -183,7 +183,7 @@ TEST_F(OptionsForm, OkWritesTheTwelveKeysFromTheControls) {
     EXPECT_EQ(store_.Read(Key::CpuCol2), L"000000");
 }
 
-TEST_F(OptionsForm, AnUnreadableConfirmedColourKeepsTheSample) {
+TEST_F(OptionsDialogControls, AnUnreadableConfirmedColourKeepsTheSample) {
     auto& d = Open();
     Type(kDrawColourEdit, L"12345g", true);
     Type(kBackColourEdit, L"1000000", true);
@@ -192,7 +192,7 @@ TEST_F(OptionsForm, AnUnreadableConfirmedColourKeepsTheSample) {
     EXPECT_EQ(Text(d.Control(kDrawColourEdit)), L"12345g") << "Enter leaves the text as typed";
 }
 
-TEST_F(OptionsForm, EnterInAFieldPressesNothing) {
+TEST_F(OptionsDialogControls, EnterInAFieldPressesNothing) {
     auto& d = Open();
     ShowWindow(d.hwnd(), SW_SHOW);
     SetFocus(d.Control(kIntervalEdit));
@@ -206,7 +206,7 @@ TEST_F(OptionsForm, EnterInAFieldPressesNothing) {
     EXPECT_EQ(store_.Writes().size(), 12u);
 }
 
-TEST_F(OptionsForm, CancelEscapeAndCloseBoxWriteNothing) {
+TEST_F(OptionsDialogControls, CancelEscapeAndCloseBoxWriteNothing) {
     for (int way = 0; way < 3; ++way) {
         auto& d = Open();
         ShowWindow(d.hwnd(), SW_SHOW);
