@@ -13,11 +13,11 @@ TrayMenu::TrayMenu(HMENU clipMenu) : root_(CreatePopupMenu()), clip_(clipMenu) {
     HMENU root = root_.get();
     AppendMenuW(root, MF_POPUP, reinterpret_cast<UINT_PTR>(rate_), L"透過率");
     AppendMenuW(root, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(root, MF_STRING, kMenuOption, L"<<<設定>>>");
+    AppendMenuW(root, MF_STRING, kMenuOptions, L"<<<設定>>>");
     AppendMenuW(root, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(root, MF_STRING, kMenuVersion, L"バージョン情報");
     AppendMenuW(root, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(root, MF_STRING, kMenuEnd, L"終了");
+    AppendMenuW(root, MF_STRING, kMenuExit, L"終了");
 }
 
 TrayMenu::~TrayMenu() {
