@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 namespace common {
@@ -12,6 +13,17 @@ inline constexpr UINT kWmDpiChanged = 0x02E0;
 
 // A window's text, however long.
 std::wstring WindowText(HWND hwnd);
+
+// Whether another program's window takes a message within `timeoutMs`.
+// Changing its styles, z-order or visibility waits for that program: ask
+// first, so a hung program never stops this one. With `block`, no message
+// sent to this thread is taken in meanwhile.
+bool WindowAnswers(HWND hwnd, UINT timeoutMs, bool block = false);
+
+// The 32-bit value a handle is written as between the two programs, and
+// back: the low half, sign-extended as 64-bit Windows extends it.
+int32_t HandleValue(HWND hwnd);
+HWND WindowOfValue(int32_t value);
 
 // Whether one extended-style bit is set.
 bool HasExStyleBit(HWND hwnd, LONG bit);

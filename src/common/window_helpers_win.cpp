@@ -13,6 +13,20 @@ bool HasExStyleBit(HWND hwnd, LONG bit) {
     return (GetWindowLongW(hwnd, GWL_EXSTYLE) & bit) == bit;
 }
 
+bool WindowAnswers(HWND hwnd, UINT timeoutMs, bool block) {
+    DWORD_PTR result = 0;
+    UINT flags = SMTO_ABORTIFHUNG | (block ? SMTO_BLOCK : 0);
+    return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, flags, timeoutMs, &result) != 0;
+}
+
+int32_t HandleValue(HWND hwnd) {
+    return static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd));
+}
+
+HWND WindowOfValue(int32_t value) {
+    return reinterpret_cast<HWND>(static_cast<intptr_t>(value));
+}
+
 void SetExStyleBit(HWND hwnd, LONG bit, bool on) {
     LONG ex = GetWindowLongW(hwnd, GWL_EXSTYLE);
     LONG wanted = on ? ex | bit : ex & ~bit;

@@ -5,14 +5,14 @@
 #include "common/companion_contract.h"
 #include "common/message_loop.h"
 #include "common/unique_handle.h"
+#include "common/window_helpers.h"
 #include "companion/parking_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Every way of failing here ends silently, before any window or icon exists.
     auto handle = common::TargetHandleFromArgument(common::ArgumentText(GetCommandLineW()));
     if (!handle) return 0;
-    // Window handles are 32-bit values, sign-extended in a 64-bit process.
-    HWND target = reinterpret_cast<HWND>(static_cast<intptr_t>(*handle));
+    HWND target = common::WindowOfValue(*handle);
     if (!IsWindow(target)) return 0;
 
     HANDLE mutex = CreateMutexW(nullptr, FALSE, common::CompanionMutexName(*handle).c_str());

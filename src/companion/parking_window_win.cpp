@@ -74,10 +74,7 @@ void ParkingWindow::AnimateTrayIcon(Motion motion) {
 bool ParkingWindow::TargetAnswers() {
     // Showing and hiding another program's window wait for that program: one
     // that does not answer would freeze the icon and every way out with it.
-    DWORD_PTR result = 0;
-    bool answers = SendMessageTimeoutW(target_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
-                                       &result) != 0;
-    return answers && !ended_;
+    return common::WindowAnswers(target_, kAnswerTimeoutMs) && !ended_;
 }
 
 bool ParkingWindow::EndArrived() {
@@ -113,9 +110,7 @@ void ParkingWindow::GiveTargetBack() {
         ForgetParked();
         return;
     }
-    DWORD_PTR result = 0;
-    if (SendMessageTimeoutW(target_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kAnswerTimeoutMs,
-                            &result)) {
+    if (common::WindowAnswers(target_, kAnswerTimeoutMs, true)) {
         ShowWindow(target_, SW_SHOW);
         ShowWindow(target_, SW_SHOWNORMAL);
         ForgetParked();

@@ -1,5 +1,7 @@
 #include "effects/companion_starter.h"
 
+#include "common/window_helpers.h"
+
 #include <string>
 
 #include "common/companion_contract.h"
@@ -43,7 +45,7 @@ void CompanionStarter::Settle() {
 }
 
 void CompanionStarter::TrayStep(HWND target) {
-    int32_t handle = HandleValue(target);
+    int32_t handle = common::HandleValue(target);
     HWND companion = FindWindowW(nullptr, common::CompanionCaption(handle).c_str());
     if (ShiftHeld()) {
         if (companion)

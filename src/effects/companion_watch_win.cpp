@@ -1,6 +1,7 @@
 #include "effects/companion_watch.h"
 
 #include "common/parked_registry.h"
+#include "common/window_helpers.h"
 
 namespace effects {
 namespace {
@@ -9,15 +10,10 @@ constexpr UINT_PTR kWatchTimer = 1;
 constexpr UINT kWatchMs = 1000;
 constexpr const wchar_t* kWatchClass = L"Vitrane.CompanionWatch";
 
-HWND AsWindow(int32_t handle) {
-    // Window handles are 32-bit values, sign-extended in a 64-bit process.
-    return reinterpret_cast<HWND>(static_cast<intptr_t>(handle));
-}
-
 common::ParkedWindowNow SeenNow(const common::ParkedWindow& record) {
     common::ParkedWindowNow now;
     now.CompanionRunning = common::CompanionRunning(record);
-    HWND window = AsWindow(record.Window);
+    HWND window = common::WindowOfValue(record.Window);
     DWORD owner = 0;
     if (IsWindow(window) && GetWindowThreadProcessId(window, &owner)) {
         now.WindowProcess = owner;
@@ -40,7 +36,7 @@ void GiveBackOrphans() {
             case common::ParkedAction::TakeOut: {
                 // As the companion's take-out does; queued, so a window whose
                 // program hangs is shown once it answers and Vitrane goes on.
-                HWND window = AsWindow(value.Record->Window);
+                HWND window = common::WindowOfValue(value.Record->Window);
                 ShowWindowAsync(window, SW_SHOW);
                 ShowWindowAsync(window, SW_SHOWNORMAL);
                 common::DeleteParkedValue(value);

@@ -14,14 +14,9 @@ bool ShiftHeld();
 // The window at the cursor, as the platform hit-tests it (a control, too).
 HWND TargetUnderCursor();
 bool IsChildWindow(HWND hwnd);
-// Whether the window's thread takes a message within a short time. Changing
-// another program's styles, z-order or visibility waits for that program;
-// a window that does not answer is left alone for this tick, so a hung
-// program never stops this one.
+// Whether the window's program answers within a short time; one that does
+// not is left alone for this tick.
 bool Answers(HWND hwnd);
-// The 32-bit value a handle is written as: the low half, sign-extended as
-// the platform extends it on 64-bit Windows.
-int32_t HandleValue(HWND hwnd);
 
 // Each effect does nothing to a window that does not answer.
 // Layered at the alpha of the rate; with Shift only the layered bit goes.

@@ -31,13 +31,7 @@ bool IsChildWindow(HWND hwnd) {
 }
 
 bool Answers(HWND hwnd) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result) !=
-           0;
-}
-
-int32_t HandleValue(HWND hwnd) {
-    return static_cast<int32_t>(reinterpret_cast<intptr_t>(hwnd));
+    return common::WindowAnswers(hwnd, kAnswerTimeoutMs);
 }
 
 void Transparency(HWND target, bool shift, int32_t alphaIndex) {
