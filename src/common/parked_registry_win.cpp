@@ -2,33 +2,19 @@
 
 #include "common/companion_contract.h"
 #include "common/unique_handle.h"
+#include "common/volatile_key.h"
 
 namespace common {
 namespace {
 
-constexpr const wchar_t* kSettingsKey = L"Software\\hollin\\LayeredWindow";
 constexpr const wchar_t* kParkedSubKey = L"Parked";
 
 unique_hkey OpenParked(REGSAM access) {
-    HKEY raw = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kParkedKey, 0, access, &raw) != ERROR_SUCCESS) return {};
-    return unique_hkey(raw);
+    return OpenSubKey(kParkedSubKey, access);
 }
 
 unique_hkey CreateParked() {
-    // The settings key is made as an ordinary key first: keys created on the
-    // way to a volatile one would be volatile too, and the settings would go
-    // at log-off. It already exists wherever Vitrane has stored anything.
-    HKEY raw = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_CREATE_SUB_KEY, nullptr, &raw, nullptr) != ERROR_SUCCESS)
-        return {};
-    unique_hkey settings(raw);
-    raw = nullptr;
-    if (RegCreateKeyExW(settings.get(), kParkedSubKey, 0, nullptr, REG_OPTION_VOLATILE,
-                        KEY_SET_VALUE | KEY_QUERY_VALUE, nullptr, &raw, nullptr) != ERROR_SUCCESS)
-        return {};
-    return unique_hkey(raw);
+    return CreateVolatileSubKey(kParkedSubKey, KEY_SET_VALUE | KEY_QUERY_VALUE);
 }
 
 std::optional<std::wstring> ReadText(HKEY key, const std::wstring& name) {

@@ -1,0 +1,32 @@
+// Keys beside the settings that the system drops at log-off (volatile): what
+// they hold names processes and windows of this session only.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "common/unique_handle.h"
+
+namespace common {
+
+inline constexpr const wchar_t* kSettingsKeyPath = L"Software\\hollin\\LayeredWindow";
+
+// Opens the subkey `name` of the settings key, creating it volatile when it
+// does not exist. An existing key is opened as it is: see MakeVolatile.
+unique_hkey CreateVolatileSubKey(const wchar_t* name, REGSAM access);
+
+// Opens the subkey when it exists.
+unique_hkey OpenSubKey(const wchar_t* name, REGSAM access);
+
+// Whether an open key is volatile (a volatile key takes only volatile
+// children); nothing when that cannot be told.
+std::optional<bool> IsVolatile(HKEY key);
+
+// A subkey that exists as an ordinary key (a .reg file imported again) keeps
+// what it holds across log-offs: it is deleted with everything under it and
+// made again, volatile and empty. Read what it holds first. True when the
+// key is volatile now.
+bool MakeVolatile(const wchar_t* name);
+
+}  // namespace common
