@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "common/system_functions.h"
 #include "common/tray_icon.h"
 #include "common/window_class.h"
 #include "companion/parking_rules.h"
@@ -19,7 +20,9 @@ namespace companion {
 
 class ParkingWindow : public common::Window {
   public:
-    ParkingWindow(HWND target, int32_t targetHandle);
+    // `user32` finds the newer user32 functions (a test hands in its own).
+    ParkingWindow(HWND target, int32_t targetHandle,
+                  common::FunctionFinder user32 = common::FindUser32Function);
 
     // Creates the window with its caption, adds the tray icon at frame 5 and
     // starts the watchdog. False if the window could not be made.
@@ -62,6 +65,7 @@ class ParkingWindow : public common::Window {
 
     HWND target_;
     int32_t targetHandle_;
+    common::FunctionFinder user32_;
     FrameIcons frames_;
     std::optional<common::TrayIcon> tray_;
     int shownFrame_ = kFrameCount;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/companion_contract.h"
+#include "common/message_filter.h"
 #include "common/parked_registry.h"
 #include "common/window_helpers.h"
 #include "companion/companion_menu.h"
@@ -35,8 +36,8 @@ Event MenuEventOf(UINT chosen) {
 
 }  // namespace
 
-ParkingWindow::ParkingWindow(HWND target, int32_t targetHandle)
-    : target_(target), targetHandle_(targetHandle) {}
+ParkingWindow::ParkingWindow(HWND target, int32_t targetHandle, common::FunctionFinder user32)
+    : target_(target), targetHandle_(targetHandle), user32_(user32) {}
 
 bool ParkingWindow::Open() {
     HINSTANCE inst = GetModuleHandleW(nullptr);
@@ -49,6 +50,11 @@ bool ParkingWindow::Open() {
     }
     ownStart_ = common::ProcessStartTime(GetCurrentProcess());
     CreateTrayIcon();
+    // Run with administrator rights, the companion still hears the shell (its
+    // restart, the icon's clicks) and a Vitrane without them.
+    common::LetThroughFromLowerIntegrity(
+        hwnd(), {tray_->ShellRestartMessage(), kTrayCallbackMessage, common::kReleaseMessage},
+        user32_);
     // When the shell is not ready (a restart of it, a busy logon), the icon
     // tries again a while; the target is hidden only once the icon is in.
     if (tray_->Show()) Feed(Event::IconAdded);
