@@ -1,5 +1,6 @@
 #include "common/dpi.h"
 
+#include "common/system_functions.h"
 #include "common/unique_handle.h"
 
 namespace common {
@@ -7,9 +8,7 @@ namespace {
 
 template <typename Fn>
 Fn User32Function(const char* name) {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    return user32 ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
-                  : nullptr;
+    return reinterpret_cast<Fn>(FindUser32Function(name));
 }
 
 // shcore.dll (Windows 8.1 on) is loaded from the system folder once and kept

@@ -29,6 +29,13 @@ bool CompanionRunning(const ParkedWindow& record);
 
 bool WriteParked(const ParkedWindow& record);
 
+// A Parked key that is not volatile (a .reg export imported again) would
+// keep its records past log-off, when process ids and window handles are
+// reused: it is made again, volatile, with the records it holds. Run after
+// the records of companions that no longer run have been seen to. True when
+// the key is volatile now, or absent.
+bool MakeParkedVolatile();
+
 // Removes the window's record if it is still the one of this companion.
 void RemoveParked(int32_t window, uint32_t companionProcess);
 

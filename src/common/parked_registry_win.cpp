@@ -71,6 +71,21 @@ bool WriteParked(const ParkedWindow& record) {
                           static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
+bool MakeParkedVolatile() {
+    {
+        unique_hkey key = OpenParked(KEY_CREATE_SUB_KEY);
+        // Absent, the key is made volatile with the first record.
+        if (!key) return true;
+        // What cannot be told is left as it is.
+        if (IsVolatile(key.get()).value_or(true)) return true;
+    }
+    std::vector<ParkedValue> kept = ReadAllParked();
+    if (!MakeVolatile(kParkedSubKey)) return false;
+    for (const auto& value : kept)
+        if (value.Record) WriteParked(*value.Record);
+    return true;
+}
+
 void RemoveParked(int32_t window, uint32_t companionProcess) {
     unique_hkey key = OpenParked(KEY_QUERY_VALUE | KEY_SET_VALUE);
     if (!key) return;

@@ -34,12 +34,17 @@ class TrayIcon : NonCopyable {
     // Takes the icon away and stops trying to add it.
     bool Delete();
     bool Added() const { return added_; }
+    // True once the shell has refused the icon for as long as it was tried;
+    // a new Show (the shell's restart) tries again.
+    bool GaveUp() const { return gaveUp_; }
     // Leaves the icon to the shell (the session is ending).
     void Abandon() { added_ = false; }
 
     // The owner's window procedure passes every message here first; true
     // when it was the icon's own (the shell's restart, the retry timer).
     bool HandleMessage(UINT msg, WPARAM wp);
+    // The shell's "TaskbarCreated", which HandleMessage answers.
+    UINT ShellRestartMessage() const { return taskbarCreated_; }
 
   private:
     bool Add();
@@ -48,6 +53,7 @@ class TrayIcon : NonCopyable {
 
     NOTIFYICONDATAW data_{};
     bool added_ = false;
+    bool gaveUp_ = false;
     UINT_PTR retryTimer_;
     int retriesLeft_ = 0;
     UINT taskbarCreated_;

@@ -41,6 +41,7 @@ bool TrayIcon::Add() {
 }
 
 bool TrayIcon::Show() {
+    gaveUp_ = false;
     if (Add()) return true;
     retriesLeft_ = kRetries;
     SetTimer(data_.hWnd, retryTimer_, kRetryMs, nullptr);
@@ -78,7 +79,12 @@ bool TrayIcon::HandleMessage(UINT msg, WPARAM wp) {
         return true;
     }
     if (msg == WM_TIMER && wp == retryTimer_) {
-        if (!Add() && --retriesLeft_ <= 0) StopRetrying();
+        // A tick already queued when the retries stopped is left alone: the
+        // icon may be in by now, and a second add would be refused.
+        if (retriesLeft_ > 0 && !Add() && --retriesLeft_ <= 0) {
+            StopRetrying();
+            gaveUp_ = true;
+        }
         return true;
     }
     return false;

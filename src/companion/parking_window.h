@@ -1,5 +1,7 @@
 // The companion's hidden window: it owns the tray icon, takes its clicks and
-// Vitrane's release message, and watches the parked window.
+// Vitrane's release message, and watches the parked window. What it does and
+// when is decided by its rules (parking_rules.h); the window feeds them and
+// carries out their tasks.
 #pragma once
 
 #include <windows.h>
@@ -7,8 +9,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "common/system_functions.h"
 #include "common/tray_icon.h"
 #include "common/window_class.h"
+#include "companion/parking_rules.h"
 #include "companion/tray_animation.h"
 #include "companion/tray_frames.h"
 
@@ -16,17 +20,13 @@ namespace companion {
 
 class ParkingWindow : public common::Window {
   public:
-    ParkingWindow(HWND target, int32_t targetHandle);
+    // `user32` finds the newer user32 functions (a test hands in its own).
+    ParkingWindow(HWND target, int32_t targetHandle,
+                  common::FunctionFinder user32 = common::FindUser32Function);
 
     // Creates the window with its caption, adds the tray icon at frame 5 and
     // starts the watchdog. False if the window could not be made.
     bool Open();
-
-    // What the menu's three items do: show the target again, park it, and
-    // give it back for good, ending the companion.
-    void BringBack();
-    void Park();
-    void Release();
 
     // The take-out without asking the loop to end: for the way out of the
     // message loop, whatever ended it. Does nothing once the take-out ran.
@@ -37,37 +37,40 @@ class ParkingWindow : public common::Window {
 
   private:
     void CreateTrayIcon();
+    // The icon's own messages (the shell's restart, the retry timer); true
+    // when it was one.
+    bool OnIconMessage(UINT msg, WPARAM wp);
+    std::optional<Event> RequestOf(UINT msg, WPARAM wp, LPARAM lp) const;
+    TargetSeen Seen() const;
+    // False when the rules said to stop what is under way.
+    bool Feed(Event event);
+    // Carries out the tasks in order; false when one of them said stop.
+    bool Carry(const Tasks& tasks);
+    void Carry(Task task);
+
     void AnimateTrayIcon(Motion motion);
+    void ShowFrame(int frame);
     // Each is false when the target did not answer (nothing was changed) or
     // when an end arrived meanwhile (the target is shown and stays so).
     bool ShowTarget();
-    bool HideTarget();
+    bool HideTarget(bool minimizeFirst);
+    bool TargetAnswers();
     // The target as the take-out leaves it: shown and restored, now or, if
     // its program does not answer, as soon as it does.
     void GiveTargetBack();
-    bool TargetAnswers();
-    // After a call that let sent messages in: true when one of them ended
-    // the companion, in which case the target is shown again, whatever the
-    // interrupted call did to it.
-    bool EndArrived();
+    void ShowTargetMinimized();
     void RecordParked();
     void ForgetParked();
-    void Toggle();
     void OpenMenu();
-    void OnWatchTick();
-    void ShowFrame(int frame);
 
     HWND target_;
     int32_t targetHandle_;
+    common::FunctionFinder user32_;
     FrameIcons frames_;
     std::optional<common::TrayIcon> tray_;
     int shownFrame_ = kFrameCount;
-    bool inWindowProc_ = false;
-    // Set by the take-out: from then on nothing is acted upon.
-    bool ended_ = false;
-    bool menuOpen_ = false;
+    ParkingRules rules_;
     uint64_t ownStart_ = 0;
-    bool recorded_ = false;  // this companion's record of the target is in the registry
 };
 
 }  // namespace companion

@@ -1,9 +1,9 @@
 #include "companion/parking_window.h"
 
 #include <string>
-#include <utility>
 
 #include "common/companion_contract.h"
+#include "common/message_filter.h"
 #include "common/parked_registry.h"
 #include "common/window_helpers.h"
 #include "companion/companion_menu.h"
@@ -21,10 +21,23 @@ constexpr UINT kWatchIntervalMs = 1;
 constexpr UINT_PTR kTrayRetryTimer = 2;
 constexpr DWORD kAnimationPause = 100;
 
+Event MenuEventOf(UINT chosen) {
+    switch (chosen) {
+        case kMenuShow:
+            return Event::MenuShow;
+        case kMenuPark:
+            return Event::MenuPark;
+        case kMenuTakeOut:
+            return Event::MenuTakeOut;
+        default:
+            return Event::MenuDismissed;
+    }
+}
+
 }  // namespace
 
-ParkingWindow::ParkingWindow(HWND target, int32_t targetHandle)
-    : target_(target), targetHandle_(targetHandle) {}
+ParkingWindow::ParkingWindow(HWND target, int32_t targetHandle, common::FunctionFinder user32)
+    : target_(target), targetHandle_(targetHandle), user32_(user32) {}
 
 bool ParkingWindow::Open() {
     HINSTANCE inst = GetModuleHandleW(nullptr);
@@ -37,6 +50,14 @@ bool ParkingWindow::Open() {
     }
     ownStart_ = common::ProcessStartTime(GetCurrentProcess());
     CreateTrayIcon();
+    // Run with administrator rights, the companion still hears the shell (its
+    // restart, the icon's clicks) and a Vitrane without them.
+    common::LetThroughFromLowerIntegrity(
+        hwnd(), {tray_->ShellRestartMessage(), kTrayCallbackMessage, common::kReleaseMessage},
+        user32_);
+    // When the shell is not ready (a restart of it, a busy logon), the icon
+    // tries again a while; the target is hidden only once the icon is in.
+    if (tray_->Show()) Feed(Event::IconAdded);
     SetTimer(hwnd(), kWatchTimer, kWatchIntervalMs, nullptr);
     return true;
 }
@@ -47,9 +68,99 @@ void ParkingWindow::CreateTrayIcon() {
     tray_->SetTip(common::WindowText(target_));
     shownFrame_ = kFrameCount;
     tray_->SetIcon(frames_[kFrameCount - 1].get());
-    // Without its icon a parked window has no way back: when the shell is
-    // not ready (a restart of it, a busy logon), the icon tries again a while.
-    tray_->Show();
+}
+
+bool ParkingWindow::OnIconMessage(UINT msg, WPARAM wp) {
+    const bool wasAdded = tray_->Added();
+    if (!tray_->HandleMessage(msg, wp)) return false;
+    if (tray_->GaveUp()) {
+        Feed(Event::IconGivenUp);
+    } else if (tray_->Added() != wasAdded) {
+        Feed(tray_->Added() ? Event::IconAdded : Event::IconLost);
+    }
+    return true;
+}
+
+std::optional<Event> ParkingWindow::RequestOf(UINT msg, WPARAM wp, LPARAM lp) const {
+    switch (ActionFor(msg, wp, lp)) {
+        case Action::Toggle:
+            return Event::IconClicked;
+        case Action::OpenMenu:
+            return Event::IconRightClicked;
+        case Action::Release:
+            return Event::ReleaseAsked;
+        case Action::None:
+            break;
+    }
+    return std::nullopt;
+}
+
+TargetSeen ParkingWindow::Seen() const {
+    // One query while nothing changes: the style says minimized and visible
+    // at once, and a window that is gone answers 0 (no real window has a
+    // style of 0 that stays so, and IsWindow then has the last word).
+    auto style = static_cast<DWORD>(GetWindowLongW(target_, GWL_STYLE));
+    return {style != 0 || IsWindow(target_), (style & WS_MINIMIZE) != 0, (style & WS_VISIBLE) != 0};
+}
+
+bool ParkingWindow::Feed(Event event) {
+    return Carry(rules_.On(event, Seen(), GetTickCount()));
+}
+
+bool ParkingWindow::Carry(const Tasks& tasks) {
+    for (Task task : tasks) {
+        if (task == Task::Stop) return false;
+        Carry(task);
+    }
+    return true;
+}
+
+void ParkingWindow::Carry(Task task) {
+    using A = Task;
+    switch (task) {
+        case A::BringBack:
+            if (ShowTarget()) AnimateTrayIcon(Motion::Rise);
+            Feed(Event::Handled);
+            break;
+        case A::Park:
+        case A::Hide:
+            HideTarget(task == A::Park);
+            Feed(Event::Handled);
+            break;
+        case A::OpenMenu:
+            OpenMenu();
+            Feed(Event::Handled);
+            break;
+        case A::Sink:
+            AnimateTrayIcon(Motion::Sink);
+            break;
+        case A::ShowMinimized:
+            ShowTargetMinimized();
+            break;
+        case A::Record:
+            RecordParked();
+            break;
+        case A::Forget:
+            ForgetParked();
+            break;
+        case A::GiveBack:
+            GiveTargetBack();
+            break;
+        case A::StopWatching:
+            KillTimer(hwnd(), kWatchTimer);
+            break;
+        case A::CloseMenu:
+            EndMenu();
+            break;
+        case A::DeleteIcon:
+            tray_->Delete();
+            break;
+        case A::Quit:
+            PostQuitMessage(0);
+            break;
+        case A::Stop:
+            break;
+    }
 }
 
 void ParkingWindow::ShowFrame(int frame) {
@@ -66,7 +177,7 @@ void ParkingWindow::AnimateTrayIcon(Motion motion) {
         if (i > 0) Sleep(kAnimationPause);
         // Sent messages still arrive while the shell takes each modify; one
         // of them may have taken the icon away already.
-        if (ended_) return;
+        if (!Feed(Event::CallReturned)) return;
         ShowFrame(frames[i]);
     }
 }
@@ -74,46 +185,42 @@ void ParkingWindow::AnimateTrayIcon(Motion motion) {
 bool ParkingWindow::TargetAnswers() {
     // Showing and hiding another program's window wait for that program: one
     // that does not answer would freeze the icon and every way out with it.
-    return common::WindowAnswers(target_, kAnswerTimeoutMs) && !ended_;
-}
-
-bool ParkingWindow::EndArrived() {
-    if (!ended_) return false;
-    // The take-out ran inside the call just made, and that call may have
-    // hidden the target again after it: give it back once more.
-    GiveTargetBack();
-    return true;
+    bool answers = common::WindowAnswers(target_, kAnswerTimeoutMs);
+    return Feed(Event::CallReturned) && answers;
 }
 
 bool ParkingWindow::ShowTarget() {
     if (!TargetAnswers()) return false;
     ShowWindow(target_, SW_SHOW);
-    if (EndArrived()) return false;
+    if (!Feed(Event::TargetCallReturned)) return false;
     ShowWindow(target_, SW_SHOWNORMAL);
-    if (EndArrived()) return false;
-    ForgetParked();
+    if (!Feed(Event::TargetCallReturned)) return false;
+    Feed(Event::TargetBack);
     return true;
 }
 
-bool ParkingWindow::HideTarget() {
+bool ParkingWindow::HideTarget(bool minimizeFirst) {
     if (!TargetAnswers()) return false;
-    // Recorded first: a companion that dies half-way still leaves word of it.
-    RecordParked();
-    ShowWindow(target_, SW_MINIMIZE);
-    if (EndArrived()) return false;
+    Feed(Event::Hiding);
+    if (minimizeFirst) {
+        ShowWindow(target_, SW_MINIMIZE);
+        if (!Feed(Event::TargetCallReturned)) return false;
+    }
     ShowWindow(target_, SW_HIDE);
-    return !EndArrived();
+    if (!Feed(Event::TargetCallReturned)) return false;
+    Feed(Event::Hidden);
+    return true;
 }
 
 void ParkingWindow::GiveTargetBack() {
     if (!IsWindow(target_)) {
-        ForgetParked();
+        Feed(Event::TargetBack);
         return;
     }
     if (common::WindowAnswers(target_, kAnswerTimeoutMs, true)) {
         ShowWindow(target_, SW_SHOW);
         ShowWindow(target_, SW_SHOWNORMAL);
-        ForgetParked();
+        Feed(Event::TargetBack);
         return;
     }
     // Its program does not answer: the two calls wait in its queue for when
@@ -121,7 +228,17 @@ void ParkingWindow::GiveTargetBack() {
     // give-back had removed it) for Vitrane to see to it as well.
     ShowWindowAsync(target_, SW_SHOW);
     ShowWindowAsync(target_, SW_SHOWNORMAL);
-    if (!recorded_ && !IsWindowVisible(target_)) RecordParked();
+    Feed(Event::TargetNotBack);
+}
+
+void ParkingWindow::ShowTargetMinimized() {
+    // Not activated: the user is busy elsewhere; the window only gets its
+    // taskbar button back until the icon returns.
+    if (common::WindowAnswers(target_, kAnswerTimeoutMs, true)) {
+        ShowWindow(target_, SW_SHOWMINNOACTIVE);
+    } else {
+        ShowWindowAsync(target_, SW_SHOWMINNOACTIVE);
+    }
 }
 
 void ParkingWindow::RecordParked() {
@@ -129,103 +246,20 @@ void ParkingWindow::RecordParked() {
     GetWindowThreadProcessId(target_, &owner);
     // Should the write fail, the window is still given back on every way out
     // of this companion; only the safety net for its death is missing.
-    recorded_ = common::WriteParked({targetHandle_, owner, common::OwnProcessId(), ownStart_});
+    common::WriteParked({targetHandle_, owner, common::OwnProcessId(), ownStart_});
 }
 
 void ParkingWindow::ForgetParked() {
-    if (!recorded_) return;
     common::RemoveParked(targetHandle_, common::OwnProcessId());
-    recorded_ = false;
-}
-
-void ParkingWindow::Toggle() {
-    // Only the minimized bit decides; a parked window is minimized and hidden.
-    if (GetWindowLongW(target_, GWL_STYLE) & WS_MINIMIZE) {
-        BringBack();
-    } else {
-        Park();
-    }
-}
-
-void ParkingWindow::BringBack() {
-    if (ShowTarget()) AnimateTrayIcon(Motion::Rise);
-}
-
-void ParkingWindow::Park() {
-    if (HideTarget()) AnimateTrayIcon(Motion::Sink);
-}
-
-void ParkingWindow::Release() {
-    // A second pass (a watchdog tick, a session end or WM_CLOSE arriving while
-    // the first runs) finds everything done and must not touch it again.
-    if (ended_) return;
-    TakeOut();
-    PostQuitMessage(0);
-}
-
-void ParkingWindow::TakeOut() {
-    if (ended_) return;
-    ended_ = true;
-    GiveTargetBack();
-    KillTimer(hwnd(), kWatchTimer);
-    if (menuOpen_) EndMenu();
-    if (tray_) tray_->Delete();
 }
 
 void ParkingWindow::OpenMenu() {
     common::unique_hmenu menu = BuildCompanionMenu();
-    menuOpen_ = true;
-    UINT chosen = common::TrackPopupAtCursor(hwnd(), menu.get());
-    menuOpen_ = false;
-    if (ended_) return;
-    switch (chosen) {
-        case kMenuShow:
-            BringBack();
-            break;
-        case kMenuPark:
-            Park();
-            break;
-        case kMenuTakeOut:
-            Release();
-            break;
-        default:
-            break;
-    }
+    Feed(MenuEventOf(common::TrackPopupAtCursor(hwnd(), menu.get())));
 }
 
-void ParkingWindow::OnWatchTick() {
-    if (ended_) return;
-    // One query a tick while nothing changes: the style says minimized and
-    // visible at once, and a window that is gone answers 0 (no real window
-    // has a style of 0 that stays so, and IsWindow then has the last word).
-    auto style = static_cast<DWORD>(GetWindowLongW(target_, GWL_STYLE));
-    if (style == 0 && !IsWindow(target_)) {
-        Release();
-        return;
-    }
-    if (style & WS_MINIMIZE) {
-        // A parked window is hidden already; hiding it again on every tick
-        // would cost a cross-process call each millisecond for nothing.
-        if (style & WS_VISIBLE) {
-            // A click or a menu taken in while the probe or the hide waits
-            // would show the window only for this hide to take it away
-            // again: the user's requests wait for the tick (endings do not).
-            const bool busy = std::exchange(inWindowProc_, true);
-            const bool answers = TargetAnswers();
-            if (answers) {
-                RecordParked();
-                ShowWindow(target_, SW_HIDE);
-            }
-            inWindowProc_ = busy;
-            // One that does not answer is hidden on a later tick.
-            if (!answers || EndArrived()) return;
-        }
-        AnimateTrayIcon(Motion::Sink);
-    } else if (recorded_ && (style & WS_VISIBLE)) {
-        // Its own program brought it back: should this companion die now,
-        // the window is not one it hid.
-        ForgetParked();
-    }
+void ParkingWindow::TakeOut() {
+    Feed(Event::LoopEnded);
 }
 
 LRESULT ParkingWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -235,14 +269,14 @@ LRESULT ParkingWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     // The watchdog and the ways out of the program act even while a handler
     // is running (the popup menu pumps messages), so no path leaves the
     // target hidden once the companion is gone.
-    if (!ended_ && tray_->HandleMessage(msg, wp)) return 0;
+    if (!rules_.Ended() && OnIconMessage(msg, wp)) return 0;
     switch (msg) {
         case WM_TIMER:
             if (wp != kWatchTimer) break;
-            OnWatchTick();
+            Feed(Event::Tick);
             return 0;
         case WM_CLOSE:
-            Release();
+            Feed(Event::Closed);
             return 0;
         case WM_QUERYENDSESSION:
             // Only a question: the end may yet be cancelled, and then
@@ -250,28 +284,12 @@ LRESULT ParkingWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return TRUE;
         case WM_ENDSESSION:
             // The end is certain now (TRUE) or was cancelled (FALSE).
-            if (wp) Release();
+            if (wp) Feed(Event::SessionEnding);
             return 0;
         default:
             break;
     }
-    if (!inWindowProc_ && !ended_) {
-        inWindowProc_ = true;
-        switch (ActionFor(msg, wp, lp)) {
-            case Action::Toggle:
-                Toggle();
-                break;
-            case Action::OpenMenu:
-                OpenMenu();
-                break;
-            case Action::Release:
-                Release();
-                break;
-            case Action::None:
-                break;
-        }
-        inWindowProc_ = false;
-    }
+    if (auto request = RequestOf(msg, wp, lp)) Feed(*request);
     return Default(msg, wp, lp);
 }
 

@@ -13,6 +13,7 @@
 
 #include "clip/clip_menu.h"
 #include "common/file_version.h"
+#include "common/system_functions.h"
 #include "common/tray_icon.h"
 #include "common/unique_handle.h"
 #include "common/window_class.h"
@@ -37,8 +38,10 @@ inline constexpr UINT kTrayCallback = WM_MOUSEMOVE;  // 512, as the icon was alw
 
 class MainWindow : public common::Window {
   public:
+    // `user32` finds the newer user32 functions (a test hands in its own).
     MainWindow(settings::SettingsStore& store, cpumon::CpuCounters& counters,
-               common::FileVersion version);
+               common::FileVersion version,
+               common::FunctionFinder user32 = common::FindUser32Function);
     ~MainWindow() override;
 
     // Creates the hidden window, the tray icon and the parts from the stored
@@ -78,6 +81,7 @@ class MainWindow : public common::Window {
     settings::SettingsStore& store_;
     cpumon::CpuCounters& counters_;
     common::FileVersion fileVersion_;
+    common::FunctionFinder user32_;
     common::unique_hicon staticIcon_;
     common::unique_hicon appIcon_;
     settings::RunningSettings settings_;

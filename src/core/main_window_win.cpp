@@ -1,5 +1,6 @@
 #include "core/main_window.h"
 
+#include "common/message_filter.h"
 #include "common/window_helpers.h"
 #include "core/version_text.h"
 #include "settings/options_dialog.h"
@@ -17,10 +18,11 @@ HICON LoadAppIcon(int size) {
 }  // namespace
 
 MainWindow::MainWindow(settings::SettingsStore& store, cpumon::CpuCounters& counters,
-                       common::FileVersion version)
+                       common::FileVersion version, common::FunctionFinder user32)
     : store_(store),
       counters_(counters),
       fileVersion_(version),
+      user32_(user32),
       staticIcon_(LoadAppIcon(GetSystemMetrics(SM_CXSMICON))),
       appIcon_(LoadAppIcon(GetSystemMetrics(SM_CXICON))),
       clips_(store),
@@ -43,6 +45,10 @@ bool MainWindow::Start() {
         return false;
     menu_.emplace(clips_.Handle());
     tray_.emplace(hwnd(), 0, kTrayCallback, kTrayRetryTimer);
+    // Run with administrator rights (to act on elevated windows), Vitrane
+    // still hears the shell: its restart and the icon's clicks.
+    common::LetThroughFromLowerIntegrity(hwnd(), {tray_->ShellRestartMessage(), kTrayCallback},
+                                         user32_);
     graph_.emplace(*tray_, counters_, kGraphTimer, staticIcon_.get());
     tray_->SetIcon(staticIcon_.get());
     tray_->SetTip(TrayTooltip(fileVersion_, graph_->ProcessorCount()));

@@ -15,7 +15,8 @@ class CompanionWatch : public common::Window {
     ~CompanionWatch() override = default;
 
     // Gives back what companions left hidden, now and then every second
-    // (also while a dialog is open), whoever started them.
+    // (also while a dialog is open), whoever started them; at the start it
+    // also makes sure the records are kept where log-off drops them.
     void Start();
 
   protected:

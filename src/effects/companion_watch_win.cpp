@@ -51,6 +51,8 @@ void GiveBackOrphans() {
 
 void CompanionWatch::Start() {
     GiveBackOrphans();
+    // What is left are the records of companions that still run.
+    common::MakeParkedVolatile();
     if (hwnd()) return;
     RegisterClassOnce(kWatchClass, nullptr, nullptr, nullptr);
     // Message-only: it needs no broadcasts, only its timer.

@@ -294,5 +294,39 @@ TEST_F(EffectsCompanion, StartUpGivesBackOnlyWhatDeadCompanionsLeftHidden) {
     }
 }
 
+// A Parked key that came back as an ordinary key (a .reg export imported
+// again) would keep its records past log-off, when ids and handles are used
+// anew. At start-up Vitrane gives back what it lists and makes it again,
+// volatile, keeping the records of companions that still run.
+TEST_F(EffectsCompanion, AnOrdinaryParkedKeyIsMadeVolatileAtStartUp) {
+    CreateOrdinaryParkedKey();
+    Process dead = Process::Start(ProgramPath(L"Corvel.exe"), L"none");
+    ASSERT_TRUE(dead.WaitExit());  // held open, so its id stays its own
+    TargetWindow left(L"left hidden");
+    ShowWindow(left.Hwnd(), SW_MINIMIZE);
+    ShowWindow(left.Hwnd(), SW_HIDE);
+    const int32_t leftHandle = std::stoi(left.HandleText());
+    WriteParkedValue(common::ParkedValueName(leftHandle),
+                     common::EncodeParked({leftHandle, GetCurrentProcessId(), dead.Pid(),
+                                           common::ProcessStartTime(dead.Handle())}));
+    TargetWindow kept(L"still parked");
+    Process corvel = Process::Start(ProgramPath(L"Corvel.exe"), kept.HandleText());
+    ASSERT_TRUE(WaitFor(
+        [&] { return FindWindowW(nullptr, (L"Corvel-" + kept.HandleText()).c_str()) != nullptr; }));
+    ShowWindow(kept.Hwnd(), SW_MINIMIZE);
+    ASSERT_TRUE(WaitFor([&] { return ParkedValues().size() == 2 && Parked(kept.Hwnd()); }));
+    const std::wstring keptRecord = ParkedValues()[kept.HandleText()];
+    ASSERT_FALSE(ParkedKeyIsVolatile());
+
+    ASSERT_NE(StartWith({}), nullptr);
+    EXPECT_TRUE(WaitFor([&] { return Restored(left.Hwnd()); })) << "not given back";
+    EXPECT_TRUE(WaitFor([] { return ParkedKeyIsVolatile(); })) << "still an ordinary key";
+    EXPECT_EQ(ParkedValues(),
+              (std::map<std::wstring, std::wstring>{{kept.HandleText(), keptRecord}}))
+        << "the running companion's record went with the old key";
+    EXPECT_TRUE(Parked(kept.Hwnd()));
+    EXPECT_TRUE(corvel.Running());
+}
+
 }  // namespace
 }  // namespace e2e

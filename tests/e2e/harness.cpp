@@ -212,6 +212,29 @@ void WriteParkedValue(const std::wstring& name, const std::wstring& data) {
     RegCloseKey(key);
 }
 
+void CreateOrdinaryParkedKey() {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kParkedKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS)
+        RegCloseKey(key);
+}
+
+bool ParkedKeyIsVolatile() {
+    HKEY parked = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kParkedKey, 0, KEY_CREATE_SUB_KEY, &parked) !=
+        ERROR_SUCCESS)
+        return false;
+    HKEY probe = nullptr;
+    LONG r = RegCreateKeyExW(parked, L"probe", 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ,
+                             nullptr, &probe, nullptr);
+    if (probe) {
+        RegCloseKey(probe);
+        RegDeleteKeyW(parked, L"probe");
+    }
+    RegCloseKey(parked);
+    return r == ERROR_CHILD_MUST_BE_VOLATILE;
+}
+
 void WriteSetting(const wchar_t* name, const std::wstring& value) {
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,

@@ -76,6 +76,10 @@ std::optional<std::wstring> ReadSetting(const wchar_t* name);
 void ClearParked();
 std::map<std::wstring, std::wstring> ParkedValues();
 void WriteParkedValue(const std::wstring& name, const std::wstring& data);
+// The Parked key made as an ordinary key, as importing a .reg export makes it.
+void CreateOrdinaryParkedKey();
+// Whether the Parked key exists and is volatile (it then refuses ordinary subkeys).
+bool ParkedKeyIsVolatile();
 
 // Input as a user gives it.
 void KeyDown(WORD vk);

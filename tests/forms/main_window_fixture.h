@@ -90,9 +90,9 @@ class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override { tray_ = std::make_unique<e2e::FakeTray>(); }
 
-    core::MainWindow& Load() {
-        window_ =
-            std::make_unique<core::MainWindow>(store_, counters_, common::FileVersion{1, 40, 0, 0});
+    core::MainWindow& Load(common::FunctionFinder user32 = common::FindUser32Function) {
+        window_ = std::make_unique<core::MainWindow>(store_, counters_,
+                                                     common::FileVersion{1, 40, 0, 0}, user32);
         EXPECT_TRUE(window_->Start());
         return *window_;
     }
