@@ -13,6 +13,9 @@
 
 namespace common {
 
+// The class of the shell's taskbar window, which holds the notification area.
+inline constexpr const wchar_t* kShellTrayClass = L"Shell_TrayWnd";
+
 class TrayIcon : NonCopyable {
   public:
     // `retryTimer` is a timer id of `owner`'s that this icon may use.
@@ -34,6 +37,10 @@ class TrayIcon : NonCopyable {
     // Takes the icon away and stops trying to add it.
     bool Delete();
     bool Added() const { return added_; }
+    // Adding again on the retry timer after the shell refused.
+    bool Retrying() const { return retriesLeft_ > 0; }
+    // The notification area window the icon was last added to.
+    HWND ShellWindow() const { return shellWindow_; }
     // Leaves the icon to the shell (the session is ending).
     void Abandon() { added_ = false; }
 
@@ -48,6 +55,7 @@ class TrayIcon : NonCopyable {
 
     NOTIFYICONDATAW data_{};
     bool added_ = false;
+    HWND shellWindow_ = nullptr;
     UINT_PTR retryTimer_;
     int retriesLeft_ = 0;
     UINT taskbarCreated_;
