@@ -54,6 +54,10 @@ Layering SelfDrawnLayering() {
 }
 
 Layering LayeredWith(uint32_t key, uint8_t alpha, uint32_t flags) {
+    // A key or alpha without its flag counts for nothing, and the system may
+    // keep any old value there.
+    if (!(flags & kColourKeyFlag)) key = 0;
+    if (!(flags & kAlphaFlag)) alpha = 255;
     return Layering{Layering::Kind::Attributes, key, alpha, flags};
 }
 

@@ -33,6 +33,8 @@ struct Layering {
 
 Layering NotLayered();
 Layering SelfDrawnLayering();
+// Only what the flags make count: the key with kColourKeyFlag, the alpha
+// with kAlphaFlag (255 without).
 Layering LayeredWith(uint32_t key, uint8_t alpha, uint32_t flags);
 
 // What the effects change on a window.

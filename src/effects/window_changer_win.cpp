@@ -97,11 +97,15 @@ EffectResult WindowChanger::WriteLayeringChange(HWND hwnd, const LayeringChange&
     LONG ex = GetWindowLongW(hwnd, GWL_EXSTYLE);
     if (change.kind == LayeringChange::Kind::ClearBit)
         return From(WriteExStyle(calls_, hwnd, ex & ~WS_EX_LAYERED));
-    if (!(ex & WS_EX_LAYERED)) {
+    bool addBit = !(ex & WS_EX_LAYERED);
+    if (addBit) {
         WriteResult r = WriteExStyle(calls_, hwnd, ex | WS_EX_LAYERED);
         if (r != WriteResult::Done) return From(r);
     }
-    return From(WriteLayering(calls_, hwnd, change.To));
+    WriteResult r = WriteLayering(calls_, hwnd, change.To);
+    // A layered window without attributes is not drawn at all.
+    if (r != WriteResult::Done && addBit) WriteExStyle(calls_, hwnd, ex);
+    return From(r);
 }
 
 EffectResult WindowChanger::AlwaysOnTop(HWND target, bool shift) {

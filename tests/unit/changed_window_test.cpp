@@ -34,6 +34,16 @@ TEST(ChangedWindow, WhatIsWrittenIsReadBack) {
               L"-5 6 7 1 16777215 26 3 1 0 1");
 }
 
+// A key or alpha without its flag is nothing the window shows: the system
+// may keep an old value there.
+TEST(ChangedWindow, AttributesCountOnlyWithTheirFlags) {
+    EXPECT_EQ(LayeredWith(0xFF00FF, 128, 1), LayeredWith(0xFF00FF, 0, 1));
+    EXPECT_EQ(LayeredWith(0xFF00FF, 128, 2), LayeredWith(0, 128, 2));
+    EXPECT_NE(LayeredWith(0xFF00FF, 128, 1), LayeredWith(0x00FF00, 128, 1));
+    EXPECT_NE(LayeredWith(0, 128, 2), LayeredWith(0, 129, 2));
+    EXPECT_NE(LayeredWith(0xFF00FF, 128, 3), LayeredWith(0xFF00FF, 128, 1));
+}
+
 // Anything but exactly the written form is no record: it is never acted upon.
 TEST(ChangedWindow, OnlyTheExactFormIsARecord) {
     struct Case {
@@ -60,6 +70,7 @@ TEST(ChangedWindow, OnlyTheExactFormIsARecord) {
         EXPECT_FALSE(DecodeChanged(c.name, c.data));
     }
     EXPECT_TRUE(DecodeChanged(L"12", L"12 3 4 0 0 255 0 0 0 0"));
+    EXPECT_TRUE(DecodeChanged(L"12", L"12 3 4 1 5 255 1 0 0 0"));
 }
 
 }  // namespace
