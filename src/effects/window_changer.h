@@ -42,7 +42,6 @@ class WindowChanger : common::NonCopyable {
 
     // The calls that change windows (a test stands in for a refusing system).
     void SetCalls(const WindowCalls& calls) { calls_ = calls; }
-    const ChangeJournal& Journal() const { return journal_; }
 
   private:
     // A window as an effect finds it.
@@ -54,6 +53,7 @@ class WindowChanger : common::NonCopyable {
     };
     Target Find(HWND hwnd) const;
     void Remember(const Target& t);
+    void ForgetClosed();
     EffectResult ApplyLayering(const Target& t, const LayeringChange& change);
     EffectResult WriteLayeringChange(HWND hwnd, const LayeringChange& change) const;
     bool Restore(const ChangedWindow& record);

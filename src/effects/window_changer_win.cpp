@@ -66,7 +66,21 @@ void WindowChanger::Remember(const Target& t) {
     if (t.Owner.Process == 0) return;  // no window there
     ChangedWindow record{common::HandleValue(t.Hwnd), t.Owner, t.Now};
     // Stored once per window: later changes leave the first look as it is.
-    if (journal_.Remember(record)) WriteChanged(record);
+    if (!journal_.Remember(record)) return;
+    WriteChanged(record);
+    // A resident program meets many windows in weeks: the records of those
+    // closed since go as a new one comes.
+    ForgetClosed();
+}
+
+void WindowChanger::ForgetClosed() {
+    std::vector<int32_t> closed;
+    for (const auto& r : journal_.Records())
+        if (!IsWindow(common::WindowOfValue(r.Window))) closed.push_back(r.Window);
+    for (int32_t window : closed) {
+        journal_.Forget(window);
+        DeleteChanged(window);
+    }
 }
 
 EffectResult WindowChanger::Transparency(HWND target, bool shift, int32_t alphaIndex) {

@@ -192,5 +192,26 @@ TEST_F(EffectsRestore, ARestartedVitraneStillKnowsAndEachWindowIsWrittenOnce) {
     EXPECT_TRUE(WaitFor([] { return ChangedValues().empty(); }));
 }
 
+// A resident program meets many windows: the record of one closed since
+// goes when another is first changed.
+TEST_F(EffectsRestore, TheRecordOfAClosedWindowGoes) {
+    ASSERT_NE(StartVitrane(), nullptr);
+    std::wstring closedText;
+    {
+        EffectsTarget closed(0, L"closed", kTranslucent);
+        closedText = closed.HandleText();
+        ASSERT_TRUE(
+            Hold(closed.Free(), kAlpha, false, [&] { return LayeredAlpha(closed.Hwnd()) == 128; }));
+        EXPECT_EQ(ChangedValues().count(closedText), 1u);
+    }
+    EffectsTarget next(0, L"next", kTopmost);
+    ASSERT_TRUE(Hold(next.Free(), kOnTop, false, [&] { return Topmost(next.Hwnd()); }));
+    EXPECT_TRUE(WaitFor([&] {
+        auto values = ChangedValues();
+        return values.size() == 1 && values.count(next.HandleText()) == 1;
+    })) << ChangedValues().size()
+        << " values";
+}
+
 }  // namespace
 }  // namespace e2e
