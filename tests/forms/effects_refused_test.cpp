@@ -22,22 +22,17 @@ BOOL WINAPI RefusedSetPos(HWND, HWND, int, int, int, int, UINT) {
     return FALSE;
 }
 
-class EffectsRefused : public MainWindowTest {
+class EffectsRefused : public MainWindowOverTarget {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         e2e::ClearChanged();
+        // Not a static control: those let the hit test through to the desktop.
         e2e::RegisterTestClass(L"RefusedFormsTarget");
-        target_ =
-            CreateWindowExW(0, L"RefusedFormsTarget", L"target", WS_POPUP | WS_VISIBLE, 300, 300,
-                            300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        e2e::PumpFor(100);
+        ShowTarget(L"RefusedFormsTarget", 0);
     }
     void TearDown() override {
-        e2e::MouseButton(MOUSEEVENTF_MIDDLEUP);
-        e2e::PumpFor(50);
-        window_.reset();
-        DestroyWindow(target_);
+        MainWindowOverTarget::TearDown();
         e2e::ClearChanged();
     }
     static HWND Notice() { return FindWindowW(L"Vitrane.Notice", nullptr); }
@@ -46,8 +41,6 @@ class EffectsRefused : public MainWindowTest {
         return n && IsWindowVisible(n) && e2e::WindowText(n) == text;
     }
     static HWND Indicator() { return FindWindowW(L"Vitrane.FadeIndicator", nullptr); }
-
-    HWND target_ = nullptr;
 };
 
 TEST_F(EffectsRefused, EachKeyIsToldOncePerPress) {

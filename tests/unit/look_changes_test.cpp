@@ -22,15 +22,16 @@ LayeringChange Set(const Layering& to) {
     return {Kind::SetAttributes, to};
 }
 
-// now, before (what it had when Vitrane first changed it), the alpha asked
-// for, and what is written.
+// now, before (what it had when Vitrane first changed it), and what is written.
+struct LayeringCase {
+    const char* what;
+    Layering now;
+    std::optional<Layering> before;
+    LayeringChange change;
+};
+
 TEST(LookChanges, TranslucentKeepsTheWindowsOwnKey) {
-    struct Case {
-        const char* what;
-        Layering now;
-        std::optional<Layering> before;
-        LayeringChange change;
-    } cases[] = {
+    const LayeringCase cases[] = {
         {"plain window", NotLayered(), std::nullopt, Set(LayeredWith(0, 128, kAlpha))},
         {"made translucent before", LayeredWith(0, 26, kAlpha), NotLayered(),
          Set(LayeredWith(0, 128, kAlpha))},
@@ -49,12 +50,7 @@ TEST(LookChanges, TranslucentKeepsTheWindowsOwnKey) {
 }
 
 TEST(LookChanges, OwnLayeringTakesAwayOnlyWhatVitraneAdded) {
-    struct Case {
-        const char* what;
-        Layering now;
-        std::optional<Layering> before;
-        LayeringChange change;
-    } cases[] = {
+    const LayeringCase cases[] = {
         {"plain window", NotLayered(), std::nullopt, {}},
         {"plain, recorded plain", NotLayered(), NotLayered(), {}},
         {"made translucent", LayeredWith(0, 128, kAlpha), NotLayered(), {Kind::ClearBit, {}}},
