@@ -21,6 +21,8 @@ inline constexpr const wchar_t* kParkedKey = L"Software\\hollin\\LayeredWindow\\
 // a recorded companion still runs.
 uint32_t OwnProcessId();
 uint64_t ProcessStartTime(HANDLE process);
+// The start time of the process with this id; 0 when it cannot be read.
+uint64_t ProcessStartOf(uint32_t processId);
 
 // True when the companion of the record still runs: the same process (id
 // and start time), or, where that process may not be looked into, the

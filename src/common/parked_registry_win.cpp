@@ -17,20 +17,6 @@ unique_hkey CreateParked() {
     return CreateVolatileSubKey(kParkedSubKey, KEY_SET_VALUE | KEY_QUERY_VALUE);
 }
 
-std::optional<std::wstring> ReadText(HKEY key, const std::wstring& name) {
-    DWORD type = 0;
-    DWORD bytes = 0;
-    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
-        type != REG_SZ || bytes > 256)
-        return std::nullopt;
-    std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
-    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
-                         &bytes) != ERROR_SUCCESS)
-        return std::nullopt;
-    text.resize(wcsnlen(text.c_str(), bytes / sizeof(wchar_t)));
-    return text;
-}
-
 }  // namespace
 
 uint32_t OwnProcessId() {
@@ -41,6 +27,17 @@ uint64_t ProcessStartTime(HANDLE process) {
     FILETIME created{}, exited{}, kernel{}, user{};
     if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
     return (static_cast<uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+uint64_t ProcessStartOf(uint32_t processId) {
+    // The limited right (Vista on) is given on processes with more rights as
+    // well; XP knows only the full one.
+    constexpr DWORD kQueryLimitedInformation = 0x1000;
+    HANDLE raw = OpenProcess(kQueryLimitedInformation, FALSE, processId);
+    if (!raw) raw = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId);
+    if (!raw) return 0;
+    unique_handle_t process(raw);
+    return ProcessStartTime(process.get());
 }
 
 bool CompanionRunning(const ParkedWindow& record) {
@@ -65,10 +62,7 @@ bool CompanionRunning(const ParkedWindow& record) {
 bool WriteParked(const ParkedWindow& record) {
     unique_hkey key = CreateParked();
     if (!key) return false;
-    std::wstring data = EncodeParked(record);
-    return RegSetValueExW(key.get(), ParkedValueName(record.Window).c_str(), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(data.c_str()),
-                          static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+    return WriteTextValue(key.get(), ParkedValueName(record.Window), EncodeParked(record));
 }
 
 bool MakeParkedVolatile() {
@@ -90,7 +84,7 @@ void RemoveParked(int32_t window, uint32_t companionProcess) {
     unique_hkey key = OpenParked(KEY_QUERY_VALUE | KEY_SET_VALUE);
     if (!key) return;
     std::wstring name = ParkedValueName(window);
-    auto text = ReadText(key.get(), name);
+    auto text = ReadTextValue(key.get(), name);
     if (!text) return;
     auto record = DecodeParked(name, *text);
     // A newer companion of the same window answers for it now.
@@ -102,26 +96,16 @@ std::vector<ParkedValue> ReadAllParked() {
     std::vector<ParkedValue> values;
     unique_hkey key = OpenParked(KEY_QUERY_VALUE);
     if (!key) return values;
-    for (DWORD i = 0;; ++i) {
-        wchar_t name[64];
-        DWORD length = 64;
-        LONG result =
-            RegEnumValueW(key.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr);
-        if (result == ERROR_NO_MORE_ITEMS) break;
-        if (result == ERROR_MORE_DATA) continue;  // a name no record has
-        if (result != ERROR_SUCCESS) break;
-        std::wstring valueName(name, length);
-        auto text = ReadText(key.get(), valueName);
+    for (auto& [name, text] : ReadTextValues(key.get()))
         values.push_back(
-            {valueName, text.value_or(L""), text ? DecodeParked(valueName, *text) : std::nullopt});
-    }
+            {name, text.value_or(L""), text ? DecodeParked(name, *text) : std::nullopt});
     return values;
 }
 
 void DeleteParkedValue(const ParkedValue& value) {
     unique_hkey key = OpenParked(KEY_QUERY_VALUE | KEY_SET_VALUE);
     if (!key) return;
-    if (ReadText(key.get(), value.Name).value_or(L"") != value.Text) return;
+    if (ReadTextValue(key.get(), value.Name).value_or(L"") != value.Text) return;
     RegDeleteValueW(key.get(), value.Name.c_str());
 }
 

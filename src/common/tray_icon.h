@@ -13,6 +13,9 @@
 
 namespace common {
 
+// The class of the shell's taskbar window, which holds the notification area.
+inline constexpr const wchar_t* kShellTrayClass = L"Shell_TrayWnd";
+
 class TrayIcon : NonCopyable {
   public:
     // `retryTimer` is a timer id of `owner`'s that this icon may use.
@@ -37,6 +40,10 @@ class TrayIcon : NonCopyable {
     // True once the shell has refused the icon for as long as it was tried;
     // a new Show (the shell's restart) tries again.
     bool GaveUp() const { return gaveUp_; }
+    // Adding again on the retry timer after the shell refused.
+    bool Retrying() const { return retriesLeft_ > 0; }
+    // The notification area window the icon was last added to.
+    HWND ShellWindow() const { return shellWindow_; }
     // Leaves the icon to the shell (the session is ending).
     void Abandon() { added_ = false; }
 
@@ -54,6 +61,7 @@ class TrayIcon : NonCopyable {
     NOTIFYICONDATAW data_{};
     bool added_ = false;
     bool gaveUp_ = false;
+    HWND shellWindow_ = nullptr;
     UINT_PTR retryTimer_;
     int retriesLeft_ = 0;
     UINT taskbarCreated_;

@@ -36,7 +36,10 @@ void TrayIcon::SetTip(std::wstring_view tip) {
 
 bool TrayIcon::Add() {
     added_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
-    if (added_) StopRetrying();
+    if (added_) {
+        shellWindow_ = FindWindowW(kShellTrayClass, nullptr);
+        StopRetrying();
+    }
     return added_;
 }
 

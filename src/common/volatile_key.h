@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "common/unique_handle.h"
 
@@ -28,5 +30,14 @@ std::optional<bool> IsVolatile(HKEY key);
 // made again, volatile and empty. Read what it holds first. True when the
 // key is volatile now.
 bool MakeVolatile(const wchar_t* name);
+
+// The short text values such keys hold (a few numbers each).
+struct TextValue {
+    std::wstring Name;
+    std::optional<std::wstring> Text;  // nothing: not a short REG_SZ
+};
+std::vector<TextValue> ReadTextValues(HKEY key);
+std::optional<std::wstring> ReadTextValue(HKEY key, const std::wstring& name);
+bool WriteTextValue(HKEY key, const std::wstring& name, const std::wstring& text);
 
 }  // namespace common

@@ -83,4 +83,38 @@ bool MakeVolatile(const wchar_t* name) {
     return static_cast<bool>(CreateVolatileSubKey(name, KEY_READ));
 }
 
+std::optional<std::wstring> ReadTextValue(HKEY key, const std::wstring& name) {
+    DWORD type = 0;
+    DWORD bytes = 0;
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
+        type != REG_SZ || bytes > 256)
+        return std::nullopt;
+    std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
+                         &bytes) != ERROR_SUCCESS)
+        return std::nullopt;
+    text.resize(wcsnlen(text.c_str(), bytes / sizeof(wchar_t)));
+    return text;
+}
+
+std::vector<TextValue> ReadTextValues(HKEY key) {
+    std::vector<TextValue> values;
+    for (DWORD i = 0;; ++i) {
+        wchar_t name[64];
+        DWORD length = 64;
+        LONG result = RegEnumValueW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (result == ERROR_NO_MORE_ITEMS) break;
+        if (result == ERROR_MORE_DATA) continue;  // a name no record has
+        if (result != ERROR_SUCCESS) break;
+        std::wstring valueName(name, length);
+        values.push_back({valueName, ReadTextValue(key, valueName)});
+    }
+    return values;
+}
+
+bool WriteTextValue(HKEY key, const std::wstring& name, const std::wstring& text) {
+    return RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                          static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
 }  // namespace common

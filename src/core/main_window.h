@@ -23,7 +23,9 @@
 #include "cpumon/cpu_load.h"
 #include "effects/companion_watch.h"
 #include "effects/hotkey_poller.h"
+#include "effects/notice_window.h"
 #include "effects/smooth_fade.h"
+#include "effects/window_changer.h"
 #include "settings/loaded_settings.h"
 #include "settings/settings_store.h"
 
@@ -54,6 +56,9 @@ class MainWindow : public common::Window {
     void OpenOptions();
     void ShowVersion();
     void HideVersion();  // its OK and close box
+    // "すべて元に戻す": every window the effects changed gets back what it
+    // had, and every parked window is given back.
+    void RestoreAll();
     void Quit();
 
     const settings::RunningSettings& Settings() const { return settings_; }
@@ -64,6 +69,7 @@ class MainWindow : public common::Window {
     common::TrayIcon& Tray() { return *tray_; }
     cpumon::CpuGraphTray& Graph() { return *graph_; }
     effects::SmoothFade& Fade() { return fade_; }
+    effects::WindowChanger& Changer() { return changer_; }
     // The options dialog while it is open, else null.
     settings::OptionsDialog* Options() const { return options_; }
 
@@ -90,9 +96,11 @@ class MainWindow : public common::Window {
     std::optional<common::TrayIcon> tray_;
     std::optional<cpumon::CpuGraphTray> graph_;
     VersionDialog version_;
-    effects::HotkeyPoller hotkeys_;
+    effects::WindowChanger changer_;
+    effects::HotkeyPoller hotkeys_{changer_};
     effects::CompanionWatch companionWatch_;
-    effects::SmoothFade fade_;
+    effects::SmoothFade fade_{changer_};
+    effects::NoticeWindow notice_;
     bool polling_ = false;
     bool menuOpen_ = false;
     settings::OptionsDialog* options_ = nullptr;  // owned by OpenOptions while open

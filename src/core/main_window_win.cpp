@@ -54,6 +54,7 @@ bool MainWindow::Start() {
     tray_->SetTip(TrayTooltip(fileVersion_, graph_->ProcessorCount()));
     tray_->Show();
     Apply(settings::LoadStartupSettings(store_));
+    changer_.Load();
     companionWatch_.Start();
     SetPolling(true);
     return true;
@@ -82,8 +83,9 @@ void MainWindow::ResumePolling() {
 }
 
 void MainWindow::OnPollTick() {
-    hotkeys_.Poll(settings_.Hotkeys, settings_.AlphaIndex);
-    fade_.Step();
+    std::optional<effects::Notice> notice = hotkeys_.Poll(settings_.Hotkeys, settings_.AlphaIndex);
+    if (auto faded = fade_.Step()) notice = faded;
+    if (notice) notice_.Show(effects::NoticeText(*notice));
 }
 
 void MainWindow::SelectRate(int index) {
@@ -133,6 +135,11 @@ void MainWindow::HideVersion() {
     ResumePolling();
 }
 
+void MainWindow::RestoreAll() {
+    changer_.RestoreAll();
+    effects::ReleaseAllParked();
+}
+
 void MainWindow::Quit() {
     tray_->Delete();
     DestroyWindow(hwnd());
@@ -155,6 +162,8 @@ void MainWindow::RunCommand(UINT id) {
     } else if (id == clip::kClipAddCommand) {
         AddClip();
     } else if (clips_.Run(id, hwnd())) {
+    } else if (id == kMenuRestoreAll) {
+        RestoreAll();
     } else if (id == kMenuOptions) {
         OpenOptions();
     } else if (id == kMenuVersion) {

@@ -1,5 +1,5 @@
 // The tray icon's menu: the clip submenu (when switched on), the rate
-// submenu, options, version and exit.
+// submenu, restore all, options, version and exit.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +14,7 @@ enum MenuCommand : UINT {
     kMenuOptions = 201,
     kMenuVersion = 202,
     kMenuExit = 203,
+    kMenuRestoreAll = 204,
 };
 
 class TrayMenu : common::NonCopyable {

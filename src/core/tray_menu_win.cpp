@@ -12,6 +12,7 @@ TrayMenu::TrayMenu(HMENU clipMenu) : root_(CreatePopupMenu()), clip_(clipMenu) {
 
     HMENU root = root_.get();
     AppendMenuW(root, MF_POPUP, reinterpret_cast<UINT_PTR>(rate_), L"透過率");
+    AppendMenuW(root, MF_STRING, kMenuRestoreAll, L"すべて元に戻す");
     AppendMenuW(root, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(root, MF_STRING, kMenuOptions, L"<<<設定>>>");
     AppendMenuW(root, MF_SEPARATOR, 0, nullptr);

@@ -12,6 +12,7 @@
 #include "cpumon/cpu_graph.h"
 #include "cpumon/cpu_load.h"
 #include "cpumon/graph_icon.h"
+#include "cpumon/tray_update_policy.h"
 
 namespace cpumon {
 
@@ -30,7 +31,8 @@ class CpuGraphTray {
     // next tick on. Off puts the static icon back.
     void Configure(bool on, int32_t intervalMs, uint32_t draw, uint32_t back);
     void SetColours(uint32_t draw, uint32_t back);
-    // One tick: a new column and a new icon.
+    // One tick: a new column and, unless the shell is being given a pause,
+    // a new icon in one shell call.
     void OnGraphTick();
     // The static icon back in the tray; the last graph icon is freed.
     void ShowStaticIcon();
@@ -45,6 +47,8 @@ class CpuGraphTray {
   private:
     void Enable(bool on);
     void SetInterval(int32_t ms);
+    TrayIconState IconState() const;
+    ShellAnswer Call(ShellCall call);
 
     common::TrayIcon& tray_;
     CpuCounters& counters_;
@@ -53,6 +57,7 @@ class CpuGraphTray {
     CpuLoadMeter meter_;
     GraphIconMaker icons_;
     common::unique_hicon shown_;  // the graph the shell shows, kept until replaced
+    TrayUpdatePolicy policy_;
     CpuHistory16 history_{};
     bool on_ = false;
     int32_t intervalMs_ = 1000;

@@ -42,12 +42,37 @@ void CpuGraphTray::OnGraphTick() {
     // so the pending events have run already, and a pump would let the next
     // tick run inside this one.
     PushLoad(history_, meter_.GetCpuLoad(counters_));
-    common::unique_hicon icon = icons_.Make(RenderCpuGraph(history_, draw_, back_));
-    if (!icon) return;
-    tray_.SetIcon(icon.get());
-    // A shell that has lost the icon gets it back with the current graph.
-    tray_.Modify(true);
-    shown_ = std::move(icon);  // the previous graph goes once the shell has this one
+    ShellCall call = policy_.Next(GetTickCount(), IconState());
+    if (call == ShellCall::None) return;
+    common::unique_hicon icon;
+    if (call != ShellCall::Delete) {
+        icon = icons_.Make(RenderCpuGraph(history_, draw_, back_));
+        if (!icon) return;
+        tray_.SetIcon(icon.get());
+    }
+    policy_.Answered(call, Call(call), GetTickCount());
+    // The previous graph goes once the shell has this one.
+    if (icon) shown_ = std::move(icon);
+}
+
+TrayIconState CpuGraphTray::IconState() const {
+    HWND shell = FindWindowW(common::kShellTrayClass, nullptr);
+    return TrayIconState{tray_.Added(), tray_.Retrying(), shell != nullptr,
+                         shell != tray_.ShellWindow()};
+}
+
+ShellAnswer CpuGraphTray::Call(ShellCall call) {
+    SetLastError(0);
+    DWORD start = GetTickCount();
+    bool ok = false;
+    if (call == ShellCall::Modify)
+        ok = tray_.Modify();
+    else if (call == ShellCall::Delete)
+        ok = tray_.Delete();
+    else
+        ok = tray_.Show();  // refused, the icon's own timer goes on adding it
+    DWORD error = GetLastError();
+    return ClassifyShellAnswer(ok, error, GetTickCount() - start);
 }
 
 void CpuGraphTray::ShowStaticIcon() {

@@ -33,4 +33,10 @@ int32_t CpuLoadMeter::GetCpuLoad(CpuCounters& counters) {
     return result;
 }
 
+std::optional<uint32_t> LargerProcessorCount(uint32_t inGroup, uint32_t allGroups) {
+    uint32_t count = std::max(inGroup, allGroups);
+    if (count == 0) return std::nullopt;
+    return count;
+}
+
 }  // namespace cpumon

@@ -40,4 +40,9 @@ class CpuLoadMeter {
 // and rounded half to even. Nothing when no time passed.
 std::optional<int32_t> LoadPercent(uint64_t idleDelta, uint64_t totalDelta);
 
+// The processor count from the two counts the system gives: those of the
+// group this process runs in and those of all groups (0 where unknown).
+// The larger, or nothing when neither counts any.
+std::optional<uint32_t> LargerProcessorCount(uint32_t inGroup, uint32_t allGroups);
+
 }  // namespace cpumon

@@ -1,15 +1,32 @@
 #include "cpumon/system_cpu_counters.h"
 
-#include <windows.h>
-
 namespace cpumon {
 namespace {
+
+constexpr WORD kAllProcessorGroups = 0xFFFF;
 
 uint64_t Ticks(const FILETIME& t) {
     return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
 }
 
 }  // namespace
+
+ProcessorCountCalls SystemProcessorCountCalls() {
+    ProcessorCountCalls calls;
+    calls.NativeSystemInfo = &GetNativeSystemInfo;
+    // Windows 7's: looked up, so the program still starts on XP.
+    if (HMODULE kernel = GetModuleHandleW(L"kernel32.dll"))
+        calls.ActiveProcessorCount = reinterpret_cast<DWORD(WINAPI*)(WORD)>(
+            reinterpret_cast<void*>(GetProcAddress(kernel, "GetActiveProcessorCount")));
+    return calls;
+}
+
+std::optional<uint32_t> CountProcessors(const ProcessorCountCalls& calls) {
+    SYSTEM_INFO si{};
+    if (calls.NativeSystemInfo) calls.NativeSystemInfo(&si);
+    DWORD all = calls.ActiveProcessorCount ? calls.ActiveProcessorCount(kAllProcessorGroups) : 0;
+    return LargerProcessorCount(si.dwNumberOfProcessors, all);
+}
 
 std::optional<CpuTimes> SystemCpuCounters::Times() {
     FILETIME idle{}, kernel{}, user{};
@@ -19,10 +36,7 @@ std::optional<CpuTimes> SystemCpuCounters::Times() {
 }
 
 std::optional<uint32_t> SystemCpuCounters::ProcessorCount() {
-    SYSTEM_INFO si{};
-    GetSystemInfo(&si);
-    if (si.dwNumberOfProcessors == 0) return std::nullopt;
-    return static_cast<uint32_t>(si.dwNumberOfProcessors);
+    return CountProcessors(calls_);
 }
 
 }  // namespace cpumon

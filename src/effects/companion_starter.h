@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
 #include "common/non_copyable.h"
 #include "effects/launch_tracker.h"
+#include "effects/notice_texts.h"
 
 namespace effects {
 
@@ -17,15 +19,16 @@ class CompanionStarter : common::NonCopyable {
     ~CompanionStarter();
 
     // The step for a target that passed the child test; reads Shift itself,
-    // after the look-up, as the step always did.
-    void TrayStep(HWND target);
+    // after the look-up, as the step always did. A notice when Corvel.exe
+    // could not be started.
+    std::optional<Notice> TrayStep(HWND target);
 
     // Forgets launches whose window appeared or whose process ended. Cheap
     // while nothing is starting.
     void Settle();
 
   private:
-    void Start(int32_t handle);
+    std::optional<Notice> Start(int32_t handle);
 
     LaunchTracker launches_;
 };

@@ -44,21 +44,21 @@ void CompanionStarter::Settle() {
     for (auto p : done) CloseHandle(AsHandle(p));
 }
 
-void CompanionStarter::TrayStep(HWND target) {
+std::optional<Notice> CompanionStarter::TrayStep(HWND target) {
     int32_t handle = common::HandleValue(target);
     HWND companion = FindWindowW(nullptr, common::CompanionCaption(handle).c_str());
     if (ShiftHeld()) {
         if (companion)
             PostMessageW(companion, common::kReleaseMessage, common::kReleaseWParam,
                          common::kReleaseLParam);
-        return;
+        return std::nullopt;
     }
     // Parked already, or its companion is still on its way.
-    if (companion || launches_.Starting(handle)) return;
-    Start(handle);
+    if (companion || launches_.Starting(handle)) return std::nullopt;
+    return Start(handle);
 }
 
-void CompanionStarter::Start(int32_t handle) {
+std::optional<Notice> CompanionStarter::Start(int32_t handle) {
     // The program path goes in as the application name as well, so nothing
     // but this file can be started whatever the folder is called.
     std::wstring path = common::CompanionPath(OwnProgramPath());
@@ -68,12 +68,16 @@ void CompanionStarter::Start(int32_t handle) {
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION pi{};
-    // A missing or broken Corvel.exe costs only this step.
+    // A missing or broken Corvel.exe costs only this step, and the user is told.
     if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &si, &pi))
-        return;
+                        nullptr, &si, &pi)) {
+        DWORD error = GetLastError();
+        bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        return missing ? Notice::CompanionMissing : Notice::CompanionFailed;
+    }
     CloseHandle(pi.hThread);
     launches_.Launched(handle, reinterpret_cast<LaunchTracker::Process>(pi.hProcess));
+    return std::nullopt;
 }
 
 }  // namespace effects

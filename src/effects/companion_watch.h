@@ -29,4 +29,8 @@ class CompanionWatch : public common::Window {
 // windows' programs.
 void GiveBackOrphans();
 
+// Every recorded companion is asked to give its window back and end; what
+// companions that no longer run left hidden is shown. Never waits.
+void ReleaseAllParked();
+
 }  // namespace effects

@@ -1,5 +1,6 @@
 #include "effects/companion_watch.h"
 
+#include "common/companion_contract.h"
 #include "common/parked_registry.h"
 #include "common/window_helpers.h"
 
@@ -47,6 +48,19 @@ void GiveBackOrphans() {
                 break;
         }
     }
+}
+
+void ReleaseAllParked() {
+    for (const auto& value : common::ReadAllParked()) {
+        if (!value.Record) continue;
+        // The message the tray key with Shift posts.
+        HWND companion =
+            FindWindowW(nullptr, common::CompanionCaption(value.Record->Window).c_str());
+        if (companion)
+            PostMessageW(companion, common::kReleaseMessage, common::kReleaseWParam,
+                         common::kReleaseLParam);
+    }
+    GiveBackOrphans();
 }
 
 void CompanionWatch::Start() {

@@ -1,6 +1,7 @@
 // The small percentage indicator shown while the middle button fades
 // a window. A light-green oval with the percentage, on a white ground that
-// the colour key makes see-through; topmost, no taskbar button, never active.
+// the colour key makes see-through; topmost, no taskbar button, never active,
+// and the mouse goes through it.
 #pragma once
 
 #include <windows.h>

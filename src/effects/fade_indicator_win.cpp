@@ -1,7 +1,5 @@
 #include "effects/fade_indicator.h"
 
-#include "common/window_helpers.h"
-
 namespace effects {
 namespace {
 
@@ -26,9 +24,13 @@ bool FadeIndicator::Show(POINT cursor, int dpi) {
     geometry_ = IndicatorGeometryAt(dpi);
     const IndicatorGeometry& g = geometry_;
     // Never activated: taking the focus from the window being faded would
-    // also make the system re-read the held button.
-    if (!Create(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kIndicatorClass, L"", WS_POPUP,
-                cursor.x - g.CursorX, cursor.y - g.CursorY, g.Width, g.Height, nullptr, nullptr))
+    // also make the system re-read the held button. Transparent to the mouse
+    // (which takes a layered window): the release under the cursor goes to
+    // the window below, as the press did.
+    if (!Create(
+            WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE,
+            kIndicatorClass, L"", WS_POPUP, cursor.x - g.CursorX, cursor.y - g.CursorY, g.Width,
+            g.Height, nullptr, nullptr))
         return false;
     Build();
     return true;
@@ -38,7 +40,6 @@ void FadeIndicator::Build() {
     font_.reset(IndicatorFont(geometry_.FontHeight));
     ovalBrush_.reset(CreateSolidBrush(kIndicatorOval));
     CreateLabel();
-    common::SetExStyleBit(hwnd(), WS_EX_LAYERED, true);
     SetLayeredWindowAttributes(hwnd(), kIndicatorKey, 255, LWA_COLORKEY);
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOACTIVATE);

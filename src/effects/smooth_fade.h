@@ -1,13 +1,17 @@
 // The middle-button gesture: hold the button over a window and move away to
-// fade it; the indicator near the start point shows the opacity.
+// fade it; the indicator near the start point shows the opacity. A window
+// the fade cannot change shows no percentage: the user is told why instead.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "effects/fade_indicator.h"
+#include "effects/notice_texts.h"
+#include "effects/window_changer.h"
 
 namespace effects {
 
@@ -19,8 +23,10 @@ enum class FadeGesture {
 
 class SmoothFade {
   public:
-    // One step of the polling tick.
-    void Step();
+    explicit SmoothFade(WindowChanger& changer) : changer_(changer) {}
+
+    // One step of the polling tick; the notice to show, once per gesture.
+    std::optional<Notice> Step();
     // On arms the gesture afresh; off also takes a running gesture's
     // indicator away, since no later step will.
     void Enable(bool on);
@@ -28,11 +34,13 @@ class SmoothFade {
 
   private:
     void Begin();
-    void Fade();
+    std::optional<Notice> Fade();
 
+    WindowChanger& changer_;
     FadeGesture state_ = FadeGesture::Off;
     POINT start_{};
     HWND target_ = nullptr;
+    bool blocked_ = false;  // the window cannot be faded: nothing more this gesture
     std::unique_ptr<FadeIndicator> indicator_;
 };
 

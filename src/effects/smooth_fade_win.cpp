@@ -1,9 +1,8 @@
 #include "effects/smooth_fade.h"
 
 #include "common/dpi.h"
-#include "common/window_helpers.h"
+#include "effects/effect_result.h"
 #include "effects/smooth_alpha.h"
-#include "effects/window_effects.h"
 
 namespace effects {
 
@@ -12,43 +11,46 @@ void SmoothFade::Enable(bool on) {
     if (!on) indicator_.reset();
 }
 
-void SmoothFade::Step() {
-    if (state_ == FadeGesture::Off) return;
+std::optional<Notice> SmoothFade::Step() {
+    if (state_ == FadeGesture::Off) return std::nullopt;
     if (GetAsyncKeyState(VK_MBUTTON) >= 0) {
         state_ = FadeGesture::Armed;
         indicator_.reset();
-        return;
+        return std::nullopt;
     }
     if (state_ == FadeGesture::Armed) {
         state_ = FadeGesture::Running;
         Begin();
     }
-    Fade();
+    if (blocked_) return std::nullopt;
+    return Fade();
 }
 
 void SmoothFade::Begin() {
     GetCursorPos(&start_);
     target_ = WindowFromPoint(start_);
-    indicator_ = std::make_unique<FadeIndicator>();
-    // Sized for the monitor the gesture starts on; the cursor lies inside
-    // the oval, 20 pixels from its left and 10 from its top at 96 DPI.
-    indicator_->Show(start_, common::MonitorDpiAt(start_));
+    blocked_ = false;
 }
 
-void SmoothFade::Fade() {
+std::optional<Notice> SmoothFade::Fade() {
     POINT p{};
     GetCursorPos(&p);
     int percent = PercentForDistance(start_.x - p.x, start_.y - p.y);
-    if (indicator_) indicator_->SetCaption(PercentCaption(percent));
-    bool layered = common::HasExStyleBit(target_, WS_EX_LAYERED);
-    if (layered != (percent != 100)) {
-        // A style change waits for the target: a hung one is tried again next tick.
-        if (!Answers(target_)) return;
-        common::SetExStyleBit(target_, WS_EX_LAYERED, percent != 100);
+    // A hung target is tried again next tick.
+    std::optional<Notice> notice = NoticeFor(changer_.Opacity(target_, percent));
+    if (notice) {
+        blocked_ = true;
+        indicator_.reset();
+        return notice;
     }
-    if (percent != 100)
-        SetLayeredWindowAttributes(target_, 0, static_cast<BYTE>(AlphaOfPercent(percent)),
-                                   LWA_ALPHA);
+    if (!indicator_) {
+        indicator_ = std::make_unique<FadeIndicator>();
+        // Sized for the monitor the gesture starts on; the cursor lies inside
+        // the oval, 20 pixels from its left and 10 from its top at 96 DPI.
+        indicator_->Show(start_, common::MonitorDpiAt(start_));
+    }
+    indicator_->SetCaption(PercentCaption(percent));
+    return std::nullopt;
 }
 
 }  // namespace effects

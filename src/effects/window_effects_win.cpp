@@ -1,7 +1,6 @@
 #include "effects/window_effects.h"
 
 #include "common/window_helpers.h"
-#include "effects/alpha_rate.h"
 
 namespace effects {
 namespace {
@@ -32,35 +31,6 @@ bool IsChildWindow(HWND hwnd) {
 
 bool Answers(HWND hwnd) {
     return common::WindowAnswers(hwnd, kAnswerTimeoutMs);
-}
-
-void Transparency(HWND target, bool shift, int32_t alphaIndex) {
-    // Only a style change sends the target a message; the alpha does not.
-    if (!shift) {
-        if (!Answers(target)) return;
-        common::SetExStyleBit(target, WS_EX_LAYERED, true);
-        SetLayeredWindowAttributes(target, 0, static_cast<BYTE>(AlphaFromIndex(alphaIndex)),
-                                   LWA_ALPHA);
-    } else if (common::HasExStyleBit(target, WS_EX_LAYERED) && Answers(target)) {
-        // Clearing the bit alone makes the window opaque; its alpha is kept
-        // for the next time it is layered.
-        common::SetExStyleBit(target, WS_EX_LAYERED, false);
-    }
-}
-
-void AlwaysOnTop(HWND target, bool shift) {
-    if (!Answers(target)) return;
-    SetWindowPos(target, shift ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
-}
-
-void TaskbarButton(HWND target, bool shift) {
-    if (!Answers(target)) return;
-    ShowWindow(target, SW_HIDE);
-    // Without Shift an app window that is no tool window; with Shift the reverse.
-    common::SetExStyleBit(target, WS_EX_TOOLWINDOW, shift);
-    common::SetExStyleBit(target, WS_EX_APPWINDOW, !shift);
-    ShowWindow(target, SW_SHOW);
 }
 
 }  // namespace effects

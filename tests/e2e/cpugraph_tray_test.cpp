@@ -104,6 +104,31 @@ TEST_F(CpuGraphTray, FailedModifyIsFollowedByDeleteAndAdd) {
         EXPECT_EQ(after[i].Op, static_cast<DWORD>(NIM_MODIFY)) << "event " << i;
 }
 
+// The shell came back with another notification area window and said
+// nothing (Wine never broadcasts TaskbarCreated): the icon is added there,
+// once, and the ticks go on modifying it.
+TEST_F(CpuGraphTray, ANewNotificationAreaGetsTheIconAgain) {
+    HWND main = StartGraph(L"0000FF", L"FFFFFF");
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitForModifies(main, 2));
+    const std::wstring tip = tray_->EventsOf(main, NIM_ADD).front().Tip;
+    auto newer = std::make_unique<FakeTray>();  // found first from now on
+    ASSERT_TRUE(newer->WaitForEvent([&](const TrayEvent& e) {
+        return e.Op == NIM_ADD && e.Owner == main;
+    })) << "the new notification area never got the icon";
+    ASSERT_TRUE(WaitFor([&] { return newer->EventsOf(main, NIM_MODIFY).size() >= 3; }));
+    auto adds = newer->EventsOf(main, NIM_ADD);
+    EXPECT_EQ(adds.size(), 1u);
+    EXPECT_EQ(adds[0].Tip, tip);
+    ASSERT_TRUE(adds[0].Icon.has_value());
+    EXPECT_EQ(adds[0].Icon->At(0, 15), 0xFF0000u) << "it comes back as the graph";
+    auto events = newer->EventsOf(main);
+    size_t add = 0;
+    while (events[add].Op != NIM_ADD) ++add;
+    for (size_t i = add + 1; i < events.size(); ++i)
+        EXPECT_EQ(events[i].Op, static_cast<DWORD>(NIM_MODIFY)) << "event " << i;
+}
+
 TEST_F(CpuGraphTray, MonitorOffLeavesTheStaticIcon) {
     WriteSetting(L"USE_CPU_MON", L"0");
     WriteSetting(L"CPU_TIME", L"20");

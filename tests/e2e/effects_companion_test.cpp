@@ -187,6 +187,41 @@ TEST_F(EffectsCompanion, MissingCompanionCostsOnlyThatStep) {
     })) << "polling goes on";
 }
 
+// Started from a folder without Corvel.exe: the user is told, near the
+// cursor, once for each press of the key however long it is held, and the
+// polling goes on.
+TEST_F(EffectsCompanion, AMissingCompanionIsToldOncePerPress) {
+    ASSERT_NE(StartCopy(L"vitrane-e2e-no-corvel", L""), nullptr);
+    const std::wstring missing = L"Corvel.exe が見つかりません";
+    EffectsTarget target;
+    const POINT at = target.Free();
+    MoveCursor(at.x, at.y);
+    PumpFor(50);
+    KeyDown(kTray);
+    ASSERT_TRUE(WaitFor([&] { return NoticeShows(missing); }));
+    HWND notice = Notice();
+    EXPECT_TRUE(HasExStyle(notice, WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST |
+                                       WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW));
+    EXPECT_NE(GetForegroundWindow(), notice) << "it never takes the focus";
+    RECT r{};
+    GetWindowRect(notice, &r);
+    EXPECT_TRUE(r.top >= at.y && r.top < at.y + 100 && r.left > at.x - 400 && r.left < at.x + 50)
+        << "near the cursor: " << r.left << "," << r.top;
+    const POINT inside{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    EXPECT_NE(WindowFromPoint(inside), notice) << "clicks go through it";
+
+    EXPECT_TRUE(NoticeGone()) << "held on, it goes all the same: it is not shown again each tick";
+    PumpFor(300);
+    EXPECT_EQ(Notice(), nullptr);
+    KeyUp(kTray);
+    PumpFor(100);
+    EXPECT_TRUE(Hold(at, kTray, false, [&] { return NoticeShows(missing); }))
+        << "a new press tells again";
+    EXPECT_TRUE(vitrane_.Running());
+    EXPECT_TRUE(Hold(at, VK_F11, false, [&] { return LayeredAlpha(target.Hwnd()) == 128; }))
+        << "polling goes on";
+}
+
 bool Parked(HWND w) {
     return !IsWindowVisible(w) && IsIconic(w);
 }

@@ -78,6 +78,29 @@ TEST_F(EffectsFade, DistanceSetsAlphaAndTheIndicatorShowsIt) {
     EXPECT_TRUE(WaitFor([&] { return Indicator() == nullptr; }, 5000));
 }
 
+// The indicator shows under the cursor while the button is held, and lets
+// the mouse through: the release goes to the window, as the press did, so a
+// middle click that acts on the release (closing a tab) still works.
+TEST_F(EffectsFade, TheReleaseReachesTheWindowUnderTheIndicator) {
+    ASSERT_NE(StartWith({{L"USE_SMS_ALPHA", L"1"}}), nullptr);
+    EffectsTarget target;
+    const POINT start = target.Free();
+    for (int click = 1; click <= 2; ++click) {
+        MoveCursor(start.x, start.y);
+        PumpFor(50);
+        MouseButton(MOUSEEVENTF_MIDDLEDOWN);
+        ASSERT_TRUE(Shows(L"100%")) << "the indicator is under the cursor, click " << click;
+        HWND indicator = Indicator();
+        EXPECT_TRUE(HasExStyle(indicator, WS_EX_LAYERED | WS_EX_TRANSPARENT));
+        EXPECT_EQ(WindowFromPoint(start), target.Hwnd()) << "seen through by the hit test";
+        MouseButton(MOUSEEVENTF_MIDDLEUP);
+        EXPECT_TRUE(WaitFor([&] { return target.MiddleReleases() == click; }, 5000))
+            << "releases the window saw: " << target.MiddleReleases();
+        EXPECT_TRUE(WaitFor([&] { return Indicator() == nullptr; }, 5000));
+    }
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(EffectsFade, SwitchedOffTheButtonDoesNothing) {
     ASSERT_NE(StartWith({{L"USE_SMS_ALPHA", L"0"}}), nullptr);
     EffectsTarget target;

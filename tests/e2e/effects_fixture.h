@@ -14,14 +14,20 @@ namespace e2e {
 
 inline constexpr const wchar_t* kEffectsTargetClass = L"EffectsE2eTarget";
 
+inline constexpr RECT kEffectsTargetPlace{200, 150, 620, 470};
+
 // A top-level window at a fixed place, with a button in its lower right
-// part; it counts how often something hid it.
+// part; it counts how often something hid it and the middle button's
+// releases it was given (it never captures the mouse).
 class EffectsTarget {
   public:
-    explicit EffectsTarget(DWORD exStyle = 0, const wchar_t* title = L"effects target") {
+    explicit EffectsTarget(DWORD exStyle = 0, const wchar_t* title = L"effects target",
+                           RECT place = kEffectsTargetPlace) {
         RegisterTestClass(kEffectsTargetClass, &EffectsTarget::Proc);
-        hwnd_ = CreateWindowExW(exStyle, kEffectsTargetClass, title, WS_OVERLAPPEDWINDOW, 200, 150,
-                                420, 320, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        hwnd_ =
+            CreateWindowExW(exStyle, kEffectsTargetClass, title, WS_OVERLAPPEDWINDOW, place.left,
+                            place.top, place.right - place.left, place.bottom - place.top, nullptr,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         button_ = CreateWindowExW(0, L"BUTTON", L"child", WS_CHILD | WS_VISIBLE, 250, 180, 120, 60,
                                   hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -44,6 +50,7 @@ class EffectsTarget {
     HWND Hwnd() const { return hwnd_; }
     HWND Button() const { return button_; }
     int Hides() const { return hides_; }
+    int MiddleReleases() const { return middleReleases_; }
     // A point of the window's client area clear of the button.
     POINT Free() const { return ScreenPoint(hwnd_, 60, 60); }
     POINT OnButton() const { return ScreenPoint(button_, 60, 30); }
@@ -61,12 +68,14 @@ class EffectsTarget {
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         auto* self = reinterpret_cast<EffectsTarget*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (self && msg == WM_SHOWWINDOW && !wp) ++self->hides_;
+        if (self && msg == WM_MBUTTONUP) ++self->middleReleases_;
         return DefWindowProcW(hwnd, msg, wp, lp);
     }
 
     HWND hwnd_ = nullptr;
     HWND button_ = nullptr;
     int hides_ = 0;
+    int middleReleases_ = 0;
 };
 
 inline LONG ExStyle(HWND hwnd) {
@@ -85,6 +94,26 @@ inline std::optional<int> LayeredAlpha(HWND hwnd) {
     if (!GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags) || !(flags & LWA_ALPHA))
         return std::nullopt;
     return alpha;
+}
+
+// A layered window's attributes as they count: the key only with
+// LWA_COLORKEY, the alpha only with LWA_ALPHA (255 without); the system may
+// keep an old value beside a flag that is not set.
+struct Attributes {
+    COLORREF key = 0;
+    BYTE alpha = 255;
+    DWORD flags = 0;
+    bool operator==(const Attributes&) const = default;
+};
+
+inline std::optional<Attributes> AttributesOf(HWND hwnd) {
+    Attributes a;
+    if (!HasExStyle(hwnd, WS_EX_LAYERED) ||
+        !GetLayeredWindowAttributes(hwnd, &a.key, &a.alpha, &a.flags))
+        return std::nullopt;
+    if (!(a.flags & LWA_COLORKEY)) a.key = 0;
+    if (!(a.flags & LWA_ALPHA)) a.alpha = 255;
+    return a;
 }
 
 // Processes of that program file name started by `parent`.
@@ -131,6 +160,15 @@ class EffectsTest : public VitraneTest {
     void HoldFor(POINT at, WORD vk, bool shift, DWORD ms) {
         Hold(
             at, vk, shift, [] { return false; }, ms);
+    }
+    // The notice Vitrane shows near the cursor, if one shows, and its text.
+    HWND Notice() const { return FindWindowOf(vitrane_.Pid(), L"Vitrane.Notice"); }
+    bool NoticeShows(const std::wstring& text) const {
+        HWND n = Notice();
+        return n && IsWindowVisible(n) && WindowText(n) == text;
+    }
+    bool NoticeGone(DWORD timeoutMs = 10000) {
+        return WaitFor([&] { return Notice() == nullptr; }, timeoutMs);
     }
     // Settings written, then Vitrane started.
     HWND StartWith(std::initializer_list<std::pair<const wchar_t*, std::wstring>> settings) {

@@ -167,11 +167,13 @@ std::wstring ClassOf(HWND hwnd) {
 namespace {
 constexpr const wchar_t* kSettingsKey = L"Software\\hollin\\LayeredWindow";
 constexpr const wchar_t* kParkedKey = L"Software\\hollin\\LayeredWindow\\Parked";
+constexpr const wchar_t* kChangedKey = L"Software\\hollin\\LayeredWindow\\Changed";
 }  // namespace
 
 void ClearSettings() {
     // The key goes only without subkeys.
     ClearParked();
+    ClearChanged();
     RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
 }
 
@@ -179,10 +181,16 @@ void ClearParked() {
     RegDeleteKeyW(HKEY_CURRENT_USER, kParkedKey);
 }
 
-std::map<std::wstring, std::wstring> ParkedValues() {
+void ClearChanged() {
+    RegDeleteKeyW(HKEY_CURRENT_USER, kChangedKey);
+}
+
+namespace {
+
+std::map<std::wstring, std::wstring> ValuesOf(const wchar_t* path) {
     std::map<std::wstring, std::wstring> values;
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kParkedKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return values;
     for (DWORD i = 0;; ++i) {
         wchar_t name[256];
@@ -197,19 +205,50 @@ std::map<std::wstring, std::wstring> ParkedValues() {
     return values;
 }
 
-void WriteParkedValue(const std::wstring& name, const std::wstring& data) {
-    // The settings key stays an ordinary one, as Corvel leaves it.
+void WriteValue(const wchar_t* path, DWORD options, const std::wstring& name,
+                const std::wstring& data) {
+    // The settings key stays an ordinary one, as the programs leave it.
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                         &key, nullptr) != ERROR_SUCCESS)
         return;
     RegCloseKey(key);
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kParkedKey, 0, nullptr, REG_OPTION_VOLATILE,
-                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, options, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
         return;
     RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                    static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
+}
+
+}  // namespace
+
+std::map<std::wstring, std::wstring> ParkedValues() {
+    return ValuesOf(kParkedKey);
+}
+
+void WriteParkedValue(const std::wstring& name, const std::wstring& data) {
+    WriteValue(kParkedKey, REG_OPTION_VOLATILE, name, data);
+}
+
+std::map<std::wstring, std::wstring> ChangedValues() {
+    return ValuesOf(kChangedKey);
+}
+
+void WriteChangedValue(const std::wstring& name, const std::wstring& data, bool isVolatile) {
+    WriteValue(kChangedKey, isVolatile ? REG_OPTION_VOLATILE : REG_OPTION_NON_VOLATILE, name, data);
+}
+
+std::optional<FILETIME> ChangedLastWrite() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kChangedKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return std::nullopt;
+    FILETIME written{};
+    LONG r = RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                              nullptr, nullptr, nullptr, &written);
+    RegCloseKey(key);
+    if (r != ERROR_SUCCESS) return std::nullopt;
+    return written;
 }
 
 void CreateOrdinaryParkedKey() {

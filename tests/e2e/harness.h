@@ -81,6 +81,13 @@ void CreateOrdinaryParkedKey();
 // Whether the Parked key exists and is volatile (it then refuses ordinary subkeys).
 bool ParkedKeyIsVolatile();
 
+// The records of windows Vitrane changed (the Changed subkey), name to text.
+void ClearChanged();
+std::map<std::wstring, std::wstring> ChangedValues();
+void WriteChangedValue(const std::wstring& name, const std::wstring& data, bool isVolatile = true);
+// When the key was last written to.
+std::optional<FILETIME> ChangedLastWrite();
+
 // Input as a user gives it.
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);

@@ -138,5 +138,36 @@ TEST_F(HungTarget, FadingItLeavesTheMenuWorking) {
         << "the gesture was followed to its end";
 }
 
+// Restoring all from the tray menu waits for no one: a window whose program
+// hangs keeps its record for a later try, and every other window is restored.
+TEST_F(HungTarget, RestoringAllPassesItBy) {
+    ASSERT_NE(StartVitrane(), nullptr);
+    HungWindow hung;
+    ASSERT_NE(hung.Hwnd(), nullptr);
+    EffectsTarget target;  // created last: it holds the focus
+    ASSERT_TRUE(
+        Hold(hung.Inside(), kAlpha, false, [&] { return LayeredAlpha(hung.Hwnd()) == 128; }));
+    ASSERT_TRUE(
+        Hold(hung.Inside(), kOnTop, false, [&] { return HasExStyle(hung.Hwnd(), WS_EX_TOPMOST); }));
+    ASSERT_TRUE(
+        Hold(target.Free(), kAlpha, false, [&] { return LayeredAlpha(target.Hwnd()) == 128; }));
+    hung.Hang();
+
+    ASSERT_TRUE(OpenTrayMenu());
+    Tap(VK_DOWN);
+    Tap(VK_DOWN);  // すべて元に戻す
+    Tap(VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return !HasExStyle(target.Hwnd(), WS_EX_LAYERED); }))
+        << "the window that answers is restored";
+    EXPECT_TRUE(WaitFor([&] { return ChangedValues().size() == 1; }));
+    EXPECT_EQ(ChangedValues().count(
+                  std::to_wstring(static_cast<int32_t>(reinterpret_cast<intptr_t>(hung.Hwnd())))),
+              1u)
+        << "the hung window's record stays for a later try";
+    ASSERT_TRUE(OpenTrayMenu()) << "the tray menu opens";
+    Tap(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([] { return OpenPopupMenu() == nullptr; }, 5000));
+}
+
 }  // namespace
 }  // namespace e2e

@@ -2,6 +2,7 @@
 // keeps one processor busy.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 
@@ -48,6 +49,51 @@ TEST(SystemCpuCounters, BusyThreadShowsAsLoad) {
     EXPECT_LE(load, 100);
     EXPECT_LE(last->Idle - first->Idle, last->Total - first->Total)
         << "idle " << last->Idle - first->Idle << " of " << last->Total - first->Total;
+}
+
+void WINAPI Native32(LPSYSTEM_INFO si) {
+    si->dwNumberOfProcessors = 32;  // as WOW64 tells a 32-bit program
+}
+void WINAPI Native64(LPSYSTEM_INFO si) {
+    si->dwNumberOfProcessors = 64;  // one processor group
+}
+DWORD WINAPI AllGroups128(WORD group) {
+    return group == 0xFFFF ? 128 : 64;
+}
+DWORD WINAPI AllGroups64(WORD group) {
+    return group == 0xFFFF ? 64 : 32;
+}
+DWORD WINAPI Failing(WORD) {
+    return 0;
+}
+
+TEST(SystemCpuCounters, ProcessorsOfEveryGroupAreCounted) {
+    using Calls = cpumon::ProcessorCountCalls;
+    struct Case {
+        Calls calls;
+        uint32_t count;
+    } cases[] = {
+        {{&Native32, &AllGroups64}, 64},
+        {{&Native64, &AllGroups128}, 128},
+        {{&Native32, nullptr}, 32},  // before Windows 7
+        {{&Native64, &Failing}, 64},
+    };
+    for (const auto& c : cases) {
+        cpumon::SystemCpuCounters counters(c.calls);
+        EXPECT_EQ(counters.ProcessorCount(), c.count);
+        cpumon::CpuLoadMeter meter;
+        EXPECT_EQ(meter.GetCpuLoad(counters), static_cast<int32_t>(c.count))
+            << "the tooltip's count";
+    }
+    // The system's own calls, looked up here as the program looks them up.
+    Calls system = cpumon::SystemProcessorCountCalls();
+    ASSERT_NE(system.NativeSystemInfo, nullptr);
+    SYSTEM_INFO si{};
+    GetNativeSystemInfo(&si);
+    uint32_t expected = si.dwNumberOfProcessors;
+    if (system.ActiveProcessorCount)
+        expected = std::max<uint32_t>(expected, system.ActiveProcessorCount(0xFFFF));
+    EXPECT_EQ(cpumon::CountProcessors(system), expected);
 }
 
 }  // namespace

@@ -7,20 +7,11 @@
 namespace forms {
 namespace {
 
-class EffectsIndicator : public MainWindowTest {
+class EffectsIndicator : public MainWindowOverTarget {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        target_ =
-            CreateWindowExW(0, L"STATIC", L"target", WS_POPUP | WS_VISIBLE | SS_WHITERECT, 300, 300,
-                            300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        e2e::PumpFor(100);
-    }
-    void TearDown() override {
-        e2e::MouseButton(MOUSEEVENTF_MIDDLEUP);
-        e2e::PumpFor(50);
-        window_.reset();
-        DestroyWindow(target_);
+        ShowTarget(L"STATIC", SS_WHITERECT);
     }
     static HWND Indicator() { return FindWindowW(L"Vitrane.FadeIndicator", nullptr); }
 
@@ -32,8 +23,6 @@ class EffectsIndicator : public MainWindowTest {
         e2e::WaitFor([] { return Indicator() != nullptr; }, 5000);
         return Indicator();
     }
-
-    HWND target_ = nullptr;
 };
 
 TEST_F(EffectsIndicator, OvalFormAtTheStartPoint) {

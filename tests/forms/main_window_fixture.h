@@ -103,4 +103,23 @@ class MainWindowTest : public ::testing::Test {
     std::unique_ptr<core::MainWindow> window_;
 };
 
+// The main window, and a popup of this process at (300, 300), 300 x 200,
+// under the points the tests press at.
+class MainWindowOverTarget : public MainWindowTest {
+  protected:
+    void ShowTarget(const wchar_t* className, DWORD style) {
+        target_ = CreateWindowExW(0, className, L"target", WS_POPUP | WS_VISIBLE | style, 300, 300,
+                                  300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        e2e::PumpFor(100);
+    }
+    void TearDown() override {
+        e2e::MouseButton(MOUSEEVENTF_MIDDLEUP);
+        e2e::PumpFor(50);
+        window_.reset();
+        DestroyWindow(target_);
+    }
+
+    HWND target_ = nullptr;
+};
+
 }  // namespace forms

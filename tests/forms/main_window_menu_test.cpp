@@ -14,7 +14,8 @@ TEST_F(MainWindowMenu, WithClipOffTheMenuBeginsWithTheRates) {
     auto& window = Load();
     auto root = Items(window.Menu().Root());
     EXPECT_EQ(Texts(window.Menu().Root()),
-              (Strings{L"透過率", L"-", L"<<<設定>>>", L"-", L"バージョン情報", L"-", L"終了"}));
+              (Strings{L"透過率", L"すべて元に戻す", L"-", L"<<<設定>>>", L"-", L"バージョン情報",
+                       L"-", L"終了"}));
     ASSERT_NE(root[0].Sub, nullptr);
     EXPECT_EQ(Texts(root[0].Sub), kRates);
     auto rates = Items(root[0].Sub);
@@ -27,8 +28,8 @@ TEST_F(MainWindowMenu, WithClipOnTheClipSubmenuComesFirst) {
     auto& window = Load();
     auto root = Items(window.Menu().Root());
     EXPECT_EQ(Texts(window.Menu().Root()),
-              (Strings{L"クリップ", L"-", L"透過率", L"-", L"<<<設定>>>", L"-", L"バージョン情報",
-                       L"-", L"終了"}));
+              (Strings{L"クリップ", L"-", L"透過率", L"すべて元に戻す", L"-", L"<<<設定>>>", L"-",
+                       L"バージョン情報", L"-", L"終了"}));
     ASSERT_NE(root[0].Sub, nullptr);
     // An ampersand is doubled so the item shows it rather than a mnemonic.
     EXPECT_EQ(Texts(root[0].Sub), (Strings{L"a", L" b", L"x&&y", L"-", L"－－追加－－"}));

@@ -134,3 +134,24 @@ TEST(CpuLoad, LoadPercentRoundsHalfToEvenAndClamps) {
     for (const auto& c : cases)
         EXPECT_EQ(LoadPercent(c.idle, c.total), c.want) << c.idle << "/" << c.total;
 }
+
+// The count over all processor groups where the system gives one: a group
+// holds 64 at most, and a 32-bit program under WOW64 is told of 32 at most
+// by the other calls.
+TEST(CpuLoad, ProcessorCountIsTheLargerOfTheTwo) {
+    struct Case {
+        uint32_t inGroup, allGroups;
+        std::optional<uint32_t> want;
+    } cases[] = {
+        {2, 0, 2},
+        {32, 64, 64},
+        {64, 128, 128},
+        {64, 64, 64},
+        {8, 4, 8},  // all groups asked of a system that counts otherwise
+        {0, 0, std::nullopt},
+        {0, 6, 6},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LargerProcessorCount(c.inGroup, c.allGroups), c.want)
+            << c.inGroup << "/" << c.allGroups;
+}
