@@ -76,8 +76,8 @@ void MainWindow::ResumePolling() {
 }
 
 void MainWindow::OnPollTick() {
-    hotkeys_.Poll(settings_.Hotkeys, settings_.AlphaIndex);
-    fade_.Step();
+    hotkeys_.Poll(settings_.Hotkeys, settings_.AlphaIndex, settings_.TargetWhole);
+    fade_.Step(settings_.TargetWhole);
 }
 
 void MainWindow::SelectRate(int index) {

@@ -11,7 +11,8 @@ namespace effects {
 
 class HotkeyPoller {
   public:
-    void Poll(const settings::HotkeySettings& keys, int32_t alphaIndex);
+    // With `wholeWindow` the steps act on the top-level window under the cursor.
+    void Poll(const settings::HotkeySettings& keys, int32_t alphaIndex, bool wholeWindow);
 
   private:
     CompanionStarter companions_;

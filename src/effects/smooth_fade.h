@@ -19,15 +19,16 @@ enum class FadeGesture {
 
 class SmoothFade {
   public:
-    // One step of the polling tick.
-    void Step();
+    // One step of the polling tick; a gesture that starts with
+    // `wholeWindow` fades the top-level window under the cursor.
+    void Step(bool wholeWindow);
     // On arms the gesture afresh; off also takes a running gesture's
     // indicator away, since no later step will.
     void Enable(bool on);
     FadeGesture State() const { return state_; }
 
   private:
-    void Begin();
+    void Begin(bool wholeWindow);
     void Fade();
 
     FadeGesture state_ = FadeGesture::Off;

@@ -12,7 +12,7 @@ void SmoothFade::Enable(bool on) {
     if (!on) indicator_.reset();
 }
 
-void SmoothFade::Step() {
+void SmoothFade::Step(bool wholeWindow) {
     if (state_ == FadeGesture::Off) return;
     if (GetAsyncKeyState(VK_MBUTTON) >= 0) {
         state_ = FadeGesture::Armed;
@@ -21,14 +21,14 @@ void SmoothFade::Step() {
     }
     if (state_ == FadeGesture::Armed) {
         state_ = FadeGesture::Running;
-        Begin();
+        Begin(wholeWindow);
     }
     Fade();
 }
 
-void SmoothFade::Begin() {
+void SmoothFade::Begin(bool wholeWindow) {
     GetCursorPos(&start_);
-    target_ = WindowFromPoint(start_);
+    target_ = TargetAt(start_, wholeWindow);
     indicator_ = std::make_unique<FadeIndicator>();
     // Sized for the monitor the gesture starts on; the cursor lies inside
     // the oval, 20 pixels from its left and 10 from its top at 96 DPI.
