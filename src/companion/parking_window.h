@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "common/language.h"
 #include "common/tray_icon.h"
 #include "common/window_class.h"
 #include "companion/tray_animation.h"
@@ -16,7 +17,9 @@ namespace companion {
 
 class ParkingWindow : public common::Window {
   public:
-    ParkingWindow(HWND target, int32_t targetHandle);
+    // The menu shows its items in `language`.
+    ParkingWindow(HWND target, int32_t targetHandle,
+                  common::Language language = common::kDefaultLanguage);
 
     // Creates the window with its caption, adds the tray icon at frame 5 and
     // starts the watchdog. False if the window could not be made.
@@ -59,6 +62,7 @@ class ParkingWindow : public common::Window {
 
     HWND target_;
     int32_t targetHandle_;
+    common::Language language_;
     FrameIcons frames_;
     std::optional<common::TrayIcon> tray_;
     int shownFrame_ = kFrameCount;

@@ -23,8 +23,8 @@ constexpr DWORD kAnimationPause = 100;
 
 }  // namespace
 
-ParkingWindow::ParkingWindow(HWND target, int32_t targetHandle)
-    : target_(target), targetHandle_(targetHandle) {}
+ParkingWindow::ParkingWindow(HWND target, int32_t targetHandle, common::Language language)
+    : target_(target), targetHandle_(targetHandle), language_(language) {}
 
 bool ParkingWindow::Open() {
     HINSTANCE inst = GetModuleHandleW(nullptr);
@@ -173,7 +173,7 @@ void ParkingWindow::TakeOut() {
 }
 
 void ParkingWindow::OpenMenu() {
-    common::unique_hmenu menu = BuildCompanionMenu();
+    common::unique_hmenu menu = BuildCompanionMenu(language_);
     menuOpen_ = true;
     UINT chosen = common::TrackPopupAtCursor(hwnd(), menu.get());
     menuOpen_ = false;
