@@ -69,6 +69,8 @@ class MainWindow : public common::Window {
 
   private:
     void Apply(const settings::RunningSettings& s);
+    // The menus, the tray tooltip and the version dialog in `language`.
+    void ShowLanguage(common::Language language);
     void OnPollTick();
     void OnTrayNotify(UINT mouseMessage);
     void RunCommand(UINT id);
@@ -78,6 +80,7 @@ class MainWindow : public common::Window {
     settings::SettingsStore& store_;
     cpumon::CpuCounters& counters_;
     common::FileVersion fileVersion_;
+    int32_t processors_ = 0;  // for the tooltip
     common::unique_hicon staticIcon_;
     common::unique_hicon appIcon_;
     settings::RunningSettings settings_;
