@@ -1,8 +1,6 @@
 // The main window's texts by the stored language: the tray menu, its clip
 // submenu, the tooltip and the version dialog; a change made in the options
 // dialog shows once the dialog closes.
-#include <functional>
-
 #include "core/tray_menu.h"
 #include "main_window_fixture.h"
 #include "settings/options_dialog.h"
@@ -23,25 +21,8 @@ const std::wstring kJapaneseTip =
     L"ウィンドウ透過ツール\r\n     Ver. 1.40.00\r\n           2CPU搭載";
 const std::wstring kEnglishTip = L"Window transparency tool\r\nVersion 1.40.00\r\nProcessors: 2";
 
-std::function<void()> gWhileOpen;
-void CALLBACK RunWhileOpen(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    auto act = std::move(gWhileOpen);
-    if (act) act();
-}
-
 class MainWindowLanguage : public MainWindowTest {
   protected:
-    // OpenOptions with `act` done to the open dialog, which it must close.
-    void Choose(const std::function<void(settings::OptionsDialog&)>& act) {
-        auto& window = *window_;
-        gWhileOpen = [&window, act] {
-            ASSERT_NE(window.Options(), nullptr);
-            act(*window.Options());
-        };
-        SetTimer(nullptr, 0, 20, &RunWhileOpen);
-        window.OpenOptions();
-    }
     void ExpectTexts(core::MainWindow& window, const Strings& root, const wchar_t* add,
                      const std::wstring& tip, const wchar_t* label) {
         EXPECT_EQ(Texts(window.Menu().Root()), root);
@@ -87,7 +68,7 @@ TEST_F(MainWindowLanguage, AChangeShowsWhenTheDialogClosesAndTheDialogKeepsTheOl
     Choose([&](settings::OptionsDialog& d) {
         caption = e2e::WindowText(d.hwnd());
         SendMessageW(d.Control(settings::kLanguageList), CB_SETCURSEL, 1, 0);  // English
-        SendMessageW(d.Control(settings::kOptionsOK), BM_CLICK, 0, 0);
+        Press(d, settings::kOptionsOK);
     });
     EXPECT_EQ(caption, L"設定　　--ウィンドウ透過ツール--") << "shown in the language in force";
     EXPECT_EQ(store_.Read(Key::Language), L"en");
@@ -107,7 +88,7 @@ TEST_F(MainWindowLanguage, AChangeShowsWhenTheDialogClosesAndTheDialogKeepsTheOl
     Choose([&](settings::OptionsDialog& d) {
         caption = e2e::WindowText(d.hwnd());
         SendMessageW(d.Control(settings::kLanguageList), CB_SETCURSEL, 0, 0);
-        SendMessageW(d.Control(settings::kOptionsOK), BM_CLICK, 0, 0);
+        Press(d, settings::kOptionsOK);
     });
     EXPECT_EQ(caption, L"Settings - Window transparency tool");
     ExpectTexts(window, kJapaneseRoot, L"－－追加－－", kJapaneseTip, L"ﾊﾞｰｼﾞｮﾝ 1.40.00");
@@ -158,15 +139,13 @@ TEST_F(MainWindowLanguage, TheGeneralOptionsAreCarriedIntoTheRunningSettings) {
     Choose([&](settings::OptionsDialog& d) {
         SendMessageW(d.Control(settings::kWholeWindowCheck), BM_SETCHECK, BST_CHECKED, 0);
         SendMessageW(d.Control(settings::kRestoreOnExitCheck), BM_SETCHECK, BST_CHECKED, 0);
-        SendMessageW(d.Control(settings::kOptionsOK), BM_CLICK, 0, 0);
+        Press(d, settings::kOptionsOK);
     });
     EXPECT_TRUE(window.Settings().TargetWhole);
     EXPECT_TRUE(window.Settings().RestoreOnExit);
     // Changed behind the program's back, an unusable value is the default.
     store_.Write(Key::TargetWhole, L"yes");
-    Choose([&](settings::OptionsDialog& d) {
-        SendMessageW(d.Control(settings::kOptionsCancel), BM_CLICK, 0, 0);
-    });
+    Choose([&](settings::OptionsDialog& d) { Press(d, settings::kOptionsCancel); });
     EXPECT_FALSE(window.Settings().TargetWhole);
     EXPECT_TRUE(window.Settings().RestoreOnExit);
 }
