@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/language.h"
 #include "common/unique_handle.h"
 #include "settings/settings_store.h"
 
@@ -27,6 +28,8 @@ class ClipMenu {
     HMENU Handle() const { return menu_.get(); }
     // The items again from the stored list.
     void Reload();
+    // The add item and the input box in that language from now on.
+    void SetLanguage(common::Language language);
     // The stored text of item `index` (from 1), or null.
     const std::wstring* Text(int index) const;
     // Carries out `command` if it is one of this menu's; false if not.
@@ -39,6 +42,7 @@ class ClipMenu {
     settings::SettingsStore& store_;
     common::unique_hmenu menu_;
     std::vector<std::wstring> texts_;
+    common::Language language_ = common::kDefaultLanguage;
     bool asking_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include "clip/clip_entries.h"
 #include "clip/clipboard.h"
 #include "clip/input_box.h"
+#include "common/ui_texts.h"
 
 namespace clip {
 
@@ -18,7 +19,15 @@ std::wstring LiteralMenuText(const std::wstring& text) {
 
 ClipMenu::ClipMenu(settings::SettingsStore& store) : store_(store), menu_(CreatePopupMenu()) {
     AppendMenuW(menu_.get(), MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu_.get(), MF_STRING, kClipAddCommand, L"－－追加－－");
+    AppendMenuW(menu_.get(), MF_STRING, kClipAddCommand, L"");
+    SetLanguage(language_);
+}
+
+void ClipMenu::SetLanguage(common::Language language) {
+    language_ = language;
+    std::wstring add(common::TextOf(language, common::UiText::ClipAdd));
+    ModifyMenuW(menu_.get(), kClipAddCommand, MF_BYCOMMAND | MF_STRING, kClipAddCommand,
+                add.c_str());
 }
 
 void ClipMenu::Reload() {
@@ -54,8 +63,11 @@ std::optional<std::wstring> ClipMenu::AddEntry(HWND owner) {
     // The tray menu still opens while the box waits; one box is enough.
     if (asking_) return std::nullopt;
     asking_ = true;
+    auto text = [this](common::UiText id) { return std::wstring(common::TextOf(language_, id)); };
     std::wstring entered =
-        InputBox(L"登録する文字を入力してください。", L"入力", ReadClipboardText(owner));
+        InputBox({text(common::UiText::InputPrompt), text(common::UiText::InputTitle),
+                  text(common::UiText::OK), text(common::UiText::InputCancel)},
+                 ReadClipboardText(owner));
     asking_ = false;
     // Read after the box: the list may have changed while it was open.
     if (auto stored = AppendClip(store_.Read(settings::Key::ClipText), entered)) {

@@ -11,10 +11,13 @@ namespace clip {
 inline constexpr int kInputBoxEdit = 100;
 inline constexpr int kInputBoxPrompt = 101;
 
+struct InputBoxTexts {
+    std::wstring Prompt, Title, OK, Cancel;
+};
+
 // Shows the box centred on the screen and in front of other windows, and
 // waits for it. Enter is OK, Esc and the close box are Cancel. The text as
 // entered on OK; empty on Cancel.
-std::wstring InputBox(const std::wstring& prompt, const std::wstring& title,
-                      const std::wstring& defaultText);
+std::wstring InputBox(const InputBoxTexts& texts, const std::wstring& defaultText);
 
 }  // namespace clip

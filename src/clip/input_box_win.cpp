@@ -111,15 +111,14 @@ INT_PTR CALLBACK BoxProc(HWND box, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-std::wstring InputBox(const std::wstring& prompt, const std::wstring& title,
-                      const std::wstring& defaultText) {
+std::wstring InputBox(const InputBoxTexts& texts, const std::wstring& defaultText) {
     // Dialog units: the box grows with the system font and the screen's DPI.
     DialogTemplate t(
         WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_SETFOREGROUND, 0, 252,
-        92, title.c_str(), 9, L"MS Shell Dlg");
-    t.Item(SS_LEFT | SS_NOPREFIX, 7, 7, 178, 54, kInputBoxPrompt, kStatic, prompt.c_str());
-    t.Item(BS_DEFPUSHBUTTON | WS_TABSTOP, 195, 7, 50, 14, IDOK, kButton, L"OK");
-    t.Item(BS_PUSHBUTTON | WS_TABSTOP, 195, 25, 50, 14, IDCANCEL, kButton, L"キャンセル");
+        92, texts.Title.c_str(), 9, L"MS Shell Dlg");
+    t.Item(SS_LEFT | SS_NOPREFIX, 7, 7, 178, 54, kInputBoxPrompt, kStatic, texts.Prompt.c_str());
+    t.Item(BS_DEFPUSHBUTTON | WS_TABSTOP, 195, 7, 50, 14, IDOK, kButton, texts.OK.c_str());
+    t.Item(BS_PUSHBUTTON | WS_TABSTOP, 195, 25, 50, 14, IDCANCEL, kButton, texts.Cancel.c_str());
     t.Item(ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 70, 238, 13, kInputBoxEdit, kEdit,
            L"");
     BoxState state{&defaultText, {}};

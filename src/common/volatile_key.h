@@ -8,11 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "common/registry_text.h"
 #include "common/unique_handle.h"
 
 namespace common {
-
-inline constexpr const wchar_t* kSettingsKeyPath = L"Software\\hollin\\LayeredWindow";
 
 // Opens the subkey `name` of the settings key, creating it volatile when it
 // does not exist. An existing key is opened as it is: see MakeVolatile.

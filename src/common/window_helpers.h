@@ -14,6 +14,10 @@ inline constexpr UINT kWmDpiChanged = 0x02E0;
 // A window's text, however long.
 std::wstring WindowText(HWND hwnd);
 
+// The full path of the running program file, however long; empty if it
+// cannot be had.
+std::wstring OwnProgramPath();
+
 // Whether another program's window takes a message within `timeoutMs`.
 // Changing its styles, z-order or visibility waits for that program: ask
 // first, so a hung program never stops this one. With `block`, no message

@@ -9,6 +9,19 @@ std::wstring WindowText(HWND hwnd) {
     return s;
 }
 
+std::wstring OwnProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    while (true) {
+        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(path.size() * 2);  // cut short: a long path
+    }
+}
+
 bool HasExStyleBit(HWND hwnd, LONG bit) {
     return (GetWindowLongW(hwnd, GWL_EXSTYLE) & bit) == bit;
 }

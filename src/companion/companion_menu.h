@@ -1,8 +1,10 @@
-// The tray icon's popup menu: "表示", "隠す", a separator, "トレイからはずす".
+// The tray icon's popup menu: "表示", "隠す", a separator, "トレイからはずす"
+// (or these in another language).
 #pragma once
 
 #include <windows.h>
 
+#include "common/language.h"
 #include "common/unique_handle.h"
 
 namespace companion {
@@ -13,6 +15,6 @@ enum CompanionMenuId : UINT {
     kMenuTakeOut = 3,  // give it back and end the companion
 };
 
-common::unique_hmenu BuildCompanionMenu();
+common::unique_hmenu BuildCompanionMenu(common::Language language = common::kDefaultLanguage);
 
 }  // namespace companion

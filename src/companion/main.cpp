@@ -4,6 +4,7 @@
 
 #include "common/companion_contract.h"
 #include "common/message_loop.h"
+#include "common/stored_language.h"
 #include "common/unique_handle.h"
 #include "common/window_helpers.h"
 #include "companion/parking_window.h"
@@ -20,7 +21,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     common::unique_handle_t ownMutex(mutex);
     if (!mutex || taken) return 0;
 
-    companion::ParkingWindow window(target, *handle);
+    // The language Vitrane's options chose, as it stands now; read only.
+    companion::ParkingWindow window(target, *handle, common::ReadStoredLanguage());
     if (!window.Open()) return 1;
 
     int code = common::RunMessageLoop();

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "common/system_functions.h"
+#include "common/language.h"
 #include "common/tray_icon.h"
 #include "common/window_class.h"
 #include "companion/parking_rules.h"
@@ -20,8 +21,10 @@ namespace companion {
 
 class ParkingWindow : public common::Window {
   public:
-    // `user32` finds the newer user32 functions (a test hands in its own).
+    // `language` is the menu's; `user32` finds the newer user32 functions (a
+    // test hands in its own).
     ParkingWindow(HWND target, int32_t targetHandle,
+                  common::Language language = common::kDefaultLanguage,
                   common::FunctionFinder user32 = common::FindUser32Function);
 
     // Creates the window with its caption, adds the tray icon at frame 5 and
@@ -65,6 +68,7 @@ class ParkingWindow : public common::Window {
 
     HWND target_;
     int32_t targetHandle_;
+    common::Language language_;
     common::FunctionFinder user32_;
     FrameIcons frames_;
     std::optional<common::TrayIcon> tray_;

@@ -36,8 +36,9 @@ Event MenuEventOf(UINT chosen) {
 
 }  // namespace
 
-ParkingWindow::ParkingWindow(HWND target, int32_t targetHandle, common::FunctionFinder user32)
-    : target_(target), targetHandle_(targetHandle), user32_(user32) {}
+ParkingWindow::ParkingWindow(HWND target, int32_t targetHandle, common::Language language,
+                             common::FunctionFinder user32)
+    : target_(target), targetHandle_(targetHandle), language_(language), user32_(user32) {}
 
 bool ParkingWindow::Open() {
     HINSTANCE inst = GetModuleHandleW(nullptr);
@@ -254,7 +255,7 @@ void ParkingWindow::ForgetParked() {
 }
 
 void ParkingWindow::OpenMenu() {
-    common::unique_hmenu menu = BuildCompanionMenu();
+    common::unique_hmenu menu = BuildCompanionMenu(language_);
     Feed(MenuEventOf(common::TrackPopupAtCursor(hwnd(), menu.get())));
 }
 

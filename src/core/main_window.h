@@ -78,6 +78,8 @@ class MainWindow : public common::Window {
 
   private:
     void Apply(const settings::RunningSettings& s);
+    // The menus, the tray tooltip and the version dialog in `language`.
+    void ShowLanguage(common::Language language);
     void OnPollTick();
     void OnTrayNotify(UINT mouseMessage);
     void RunCommand(UINT id);
@@ -88,6 +90,7 @@ class MainWindow : public common::Window {
     cpumon::CpuCounters& counters_;
     common::FileVersion fileVersion_;
     common::FunctionFinder user32_;
+    int32_t processors_ = 0;  // for the tooltip
     common::unique_hicon staticIcon_;
     common::unique_hicon appIcon_;
     settings::RunningSettings settings_;

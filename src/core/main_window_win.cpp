@@ -1,6 +1,7 @@
 #include "core/main_window.h"
 
 #include "common/message_filter.h"
+#include "common/ui_texts.h"
 #include "common/window_helpers.h"
 #include "core/version_text.h"
 #include "settings/options_dialog.h"
@@ -26,7 +27,7 @@ MainWindow::MainWindow(settings::SettingsStore& store, cpumon::CpuCounters& coun
       staticIcon_(LoadAppIcon(GetSystemMetrics(SM_CXSMICON))),
       appIcon_(LoadAppIcon(GetSystemMetrics(SM_CXICON))),
       clips_(store),
-      version_(core::VersionLabel(version), appIcon_.get()) {
+      version_(core::VersionDialogTexts(version, common::kDefaultLanguage), appIcon_.get()) {
     if (!staticIcon_) staticIcon_.reset(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
 }
 
@@ -40,10 +41,11 @@ bool MainWindow::Start() {
     RegisterClassOnce(kMainClassName, appIcon_.get(), staticIcon_.get(),
                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     // A hidden top-level window: message-only windows miss the shell's broadcasts.
-    if (!Create(0, kMainClassName, L"バージョン情報", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                CW_USEDEFAULT, CW_USEDEFAULT, 280, 120, nullptr, nullptr))
+    if (!Create(0, kMainClassName, version_.Texts().Caption.c_str(),
+                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, 280, 120,
+                nullptr, nullptr))
         return false;
-    menu_.emplace(clips_.Handle());
+    const settings::RunningSettings loaded = settings::LoadStartupSettings(store_);
     tray_.emplace(hwnd(), 0, kTrayCallback, kTrayRetryTimer);
     // Run with administrator rights (to act on elevated windows), Vitrane
     // still hears the shell: its restart and the icon's clicks.
@@ -51,9 +53,10 @@ bool MainWindow::Start() {
                                          user32_);
     graph_.emplace(*tray_, counters_, kGraphTimer, staticIcon_.get());
     tray_->SetIcon(staticIcon_.get());
-    tray_->SetTip(TrayTooltip(fileVersion_, graph_->ProcessorCount()));
+    processors_ = graph_->ProcessorCount();  // its first sample: later ones give the load
+    ShowLanguage(loaded.Language);           // the tooltip the icon is added with
     tray_->Show();
-    Apply(settings::LoadStartupSettings(store_));
+    Apply(loaded);
     changer_.Load();
     companionWatch_.Start();
     SetPolling(true);
@@ -62,11 +65,22 @@ bool MainWindow::Start() {
 
 void MainWindow::Apply(const settings::RunningSettings& s) {
     settings_ = s;
+    if (s.Language != menu_->Language()) ShowLanguage(s.Language);
     menu_->CheckRate(s.AlphaIndex);
     graph_->Configure(s.CpuMonitor, s.CpuInterval, s.CpuDrawColour, s.CpuBackColour);
     fade_.Enable(s.SmoothAlpha);
     menu_->SetClipVisible(s.ClipMenu);
     clips_.Reload();
+}
+
+void MainWindow::ShowLanguage(common::Language language) {
+    // The menu is made anew; Apply sets its check mark and clip submenu.
+    menu_.reset();
+    menu_.emplace(clips_.Handle(), language);
+    clips_.SetLanguage(language);
+    tray_->SetTip(TrayTooltip(fileVersion_, processors_, language));
+    if (tray_->Added()) tray_->Modify();
+    version_.SetTexts(hwnd(), VersionDialogTexts(fileVersion_, language));
 }
 
 void MainWindow::SetPolling(bool on) {
@@ -83,8 +97,9 @@ void MainWindow::ResumePolling() {
 }
 
 void MainWindow::OnPollTick() {
-    std::optional<effects::Notice> notice = hotkeys_.Poll(settings_.Hotkeys, settings_.AlphaIndex);
-    if (auto faded = fade_.Step()) notice = faded;
+    std::optional<effects::Notice> notice =
+        hotkeys_.Poll(settings_.Hotkeys, settings_.AlphaIndex, settings_.TargetWhole);
+    if (auto faded = fade_.Step(settings_.TargetWhole)) notice = faded;
     if (notice) notice_.Show(effects::NoticeText(*notice));
 }
 
@@ -108,7 +123,7 @@ void MainWindow::OpenOptions() {
         options_->BringToFront();
         return;
     }
-    auto dialog = std::make_unique<settings::OptionsDialog>(store_);
+    auto dialog = std::make_unique<settings::OptionsDialog>(store_, settings_.Language);
     SetPolling(false);
     bool running = true;
     if (dialog->Create(hwnd())) {

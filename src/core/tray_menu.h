@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "common/language.h"
 #include "common/non_copyable.h"
 #include "common/unique_handle.h"
 
@@ -20,11 +21,12 @@ enum MenuCommand : UINT {
 class TrayMenu : common::NonCopyable {
   public:
     // `clipMenu` stays owned by the caller and must outlive this menu.
-    explicit TrayMenu(HMENU clipMenu);
+    explicit TrayMenu(HMENU clipMenu, common::Language language = common::kDefaultLanguage);
     ~TrayMenu();
 
     HMENU Root() const { return root_.get(); }
     HMENU RateMenu() const { return rate_; }
+    common::Language Language() const { return language_; }
 
     // Shows or hides the clip submenu together with the separator below it.
     void SetClipVisible(bool visible);
@@ -42,6 +44,7 @@ class TrayMenu : common::NonCopyable {
     common::unique_hmenu root_;
     HMENU rate_ = nullptr;  // owned by root_
     HMENU clip_;
+    common::Language language_;
     bool clipVisible_ = false;
 };
 

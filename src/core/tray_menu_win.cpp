@@ -1,24 +1,32 @@
 #include "core/tray_menu.h"
 
+#include <string>
+
 #include "common/tray_icon.h"
+#include "common/ui_texts.h"
 #include "effects/alpha_rate.h"
 
 namespace core {
 
-TrayMenu::TrayMenu(HMENU clipMenu) : root_(CreatePopupMenu()), clip_(clipMenu) {
+TrayMenu::TrayMenu(HMENU clipMenu, common::Language language)
+    : root_(CreatePopupMenu()), clip_(clipMenu), language_(language) {
+    auto text = [language](common::UiText id) {
+        return std::wstring(common::TextOf(language, id));
+    };
     rate_ = CreatePopupMenu();
     for (int i = 0; i < effects::kRateCount; ++i)
         AppendMenuW(rate_, MF_STRING, kMenuRateFirst + i, effects::RateCaption(i).c_str());
 
     HMENU root = root_.get();
-    AppendMenuW(root, MF_POPUP, reinterpret_cast<UINT_PTR>(rate_), L"透過率");
-    AppendMenuW(root, MF_STRING, kMenuRestoreAll, L"すべて元に戻す");
+    AppendMenuW(root, MF_POPUP, reinterpret_cast<UINT_PTR>(rate_),
+                text(common::UiText::TrayRate).c_str());
+    AppendMenuW(root, MF_STRING, kMenuRestoreAll, text(common::UiText::TrayRestoreAll).c_str());
     AppendMenuW(root, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(root, MF_STRING, kMenuOptions, L"<<<設定>>>");
+    AppendMenuW(root, MF_STRING, kMenuOptions, text(common::UiText::TrayOptions).c_str());
     AppendMenuW(root, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(root, MF_STRING, kMenuVersion, L"バージョン情報");
+    AppendMenuW(root, MF_STRING, kMenuVersion, text(common::UiText::TrayVersion).c_str());
     AppendMenuW(root, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(root, MF_STRING, kMenuExit, L"終了");
+    AppendMenuW(root, MF_STRING, kMenuExit, text(common::UiText::TrayExit).c_str());
 }
 
 TrayMenu::~TrayMenu() {
@@ -30,8 +38,9 @@ void TrayMenu::SetClipVisible(bool visible) {
     if (visible == clipVisible_) return;
     HMENU root = root_.get();
     if (visible) {
+        std::wstring caption(common::TextOf(language_, common::UiText::TrayClip));
         InsertMenuW(root, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(clip_),
-                    L"クリップ");
+                    caption.c_str());
         InsertMenuW(root, 1, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
     } else {
         RemoveMenu(root, 1, MF_BYPOSITION);  // the separator

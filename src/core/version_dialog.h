@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "common/unique_handle.h"
+#include "core/version_text.h"
 
 namespace core {
 
@@ -20,14 +21,16 @@ enum VersionControl : int {
     kVersionCredit,
 };
 
-inline constexpr const wchar_t* kVersionTitleText = L"ウィンドウ透過ツール　(Win2000・XP専用)";
-
 class VersionDialog {
   public:
     // `icon` stays the caller's.
-    VersionDialog(std::wstring label, HICON icon) : label_(std::move(label)), icon_(icon) {}
+    VersionDialog(VersionTexts texts, HICON icon) : texts_(std::move(texts)), icon_(icon) {}
 
-    const std::wstring& Label() const { return label_; }
+    const std::wstring& Label() const { return texts_.Label; }
+    const VersionTexts& Texts() const { return texts_; }
+    // New texts (another language): the window's caption and, once made,
+    // its controls show them at once.
+    void SetTexts(HWND window, VersionTexts texts);
     // Shows `window` as the dialog, centred, and fades it in; the fade runs
     // on its own for its second, no other event is handled meanwhile.
     void Show(HWND window);
@@ -48,7 +51,7 @@ class VersionDialog {
     void FitTitle(HWND title, int dpi);
     void FadeIn(HWND window);
 
-    std::wstring label_;
+    VersionTexts texts_;
     HICON icon_ = nullptr;  // not owned
     common::unique_hfont font_;
     common::unique_hfont titleFont_;  // smaller, only where the title needs it

@@ -3,7 +3,6 @@
 #include "common/dpi.h"
 #include "common/window_helpers.h"
 #include "core/version_fade.h"
-#include "settings/options_layout.h"
 
 namespace core {
 namespace {
@@ -47,6 +46,17 @@ void Stroke(HDC dc, COLORREF colour, int x0, int x1, int y) {
 
 }  // namespace
 
+void VersionDialog::SetTexts(HWND window, VersionTexts texts) {
+    texts_ = std::move(texts);
+    SetWindowTextW(window, texts_.Caption.c_str());
+    if (!GetDlgItem(window, kVersionOK)) return;  // made with them when first shown
+    SetWindowTextW(GetDlgItem(window, kVersionOK), texts_.OK.c_str());
+    SetWindowTextW(GetDlgItem(window, kVersionTitle), texts_.Title.c_str());
+    SetWindowTextW(GetDlgItem(window, kVersionLabel), texts_.Label.c_str());
+    InvalidateRect(GetDlgItem(window, kVersionCredit), nullptr, TRUE);
+    if (dpi_) Layout(window, dpi_);
+}
+
 void VersionDialog::Show(HWND window) {
     Create(window);
     int dpi = common::WindowDpi(window);
@@ -83,11 +93,10 @@ void VersionDialog::Create(HWND window) {
     if (GetDlgItem(window, kVersionOK)) return;
     HINSTANCE inst = GetModuleHandleW(nullptr);
     for (const Place& p : kPlaces) {
-        const wchar_t* text = p.id == kVersionOK       ? L"OK"
-                              : p.id == kVersionTitle  ? kVersionTitleText
-                              : p.id == kVersionLabel  ? label_.c_str()
-                              : p.id == kVersionCredit ? settings::kCredit.data()
-                                                       : L"";
+        const wchar_t* text = p.id == kVersionOK      ? texts_.OK.c_str()
+                              : p.id == kVersionTitle ? texts_.Title.c_str()
+                              : p.id == kVersionLabel ? texts_.Label.c_str()
+                                                      : L"";
         HWND ctl =
             CreateWindowExW(0, p.cls, text, WS_CHILD | WS_VISIBLE | p.style, 0, 0, 10, 10, window,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.id)), inst, nullptr);
@@ -126,7 +135,8 @@ void VersionDialog::FitTitle(HWND title, int dpi) {
     {
         common::window_dc dc(title);
         common::scoped_select font(dc.get(), font_.get());
-        GetTextExtentPoint32W(dc.get(), kVersionTitleText, lstrlenW(kVersionTitleText), &size);
+        GetTextExtentPoint32W(dc.get(), texts_.Title.c_str(), static_cast<int>(texts_.Title.size()),
+                              &size);
     }
     RECT r{};
     GetWindowRect(title, &r);
@@ -163,8 +173,8 @@ bool VersionDialog::Draw(const DRAWITEMSTRUCT& item) const {
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
             common::scoped_select font(dc, font_.get());
-            DrawTextW(dc, settings::kCredit.data(), static_cast<int>(settings::kCredit.size()),
-                      &text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+            DrawTextW(dc, texts_.Credit.c_str(), static_cast<int>(texts_.Credit.size()), &text,
+                      DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
             return true;
         }
     }

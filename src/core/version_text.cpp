@@ -1,9 +1,13 @@
 #include "core/version_text.h"
 
 #include "common/text.h"
+#include "common/ui_texts.h"
 
 namespace core {
 namespace {
+
+using common::TextOf;
+using common::UiText;
 
 std::wstring TwoDigits(unsigned value) {
     std::wstring s = std::to_wstring(value);
@@ -17,18 +21,22 @@ std::wstring VersionNumber(const common::FileVersion& v) {
     return std::to_wstring(v.Major) + L"." + TwoDigits(v.Minor) + L"." + TwoDigits(v.Revision);
 }
 
-std::wstring VersionLabel(const common::FileVersion& v) {
-    return L"ﾊﾞｰｼﾞｮﾝ " + VersionNumber(v);
+std::wstring VersionLabel(const common::FileVersion& v, common::Language language) {
+    return common::FillIn(TextOf(language, UiText::VersionLabel), {VersionNumber(v)});
 }
 
-std::wstring TrayTooltip(const common::FileVersion& v, int32_t processors) {
-    std::wstring tip = L"ウィンドウ透過ツール\r\n     Ver. ";
-    tip += VersionNumber(v);
-    tip += L"\r\n";
-    tip += std::wstring(11, L' ');
-    tip += std::to_wstring(processors);
-    tip += L"CPU搭載";
+std::wstring TrayTooltip(const common::FileVersion& v, int32_t processors,
+                         common::Language language) {
+    std::wstring tip = common::FillIn(TextOf(language, UiText::TrayTooltip),
+                                      {VersionNumber(v), std::to_wstring(processors)});
     return common::CutUtf16(tip, 63);
+}
+
+VersionTexts VersionDialogTexts(const common::FileVersion& v, common::Language language) {
+    return {std::wstring(TextOf(language, UiText::VersionCaption)),
+            std::wstring(TextOf(language, UiText::VersionTitle)), VersionLabel(v, language),
+            std::wstring(TextOf(language, UiText::OK)),
+            std::wstring(TextOf(language, UiText::Credit))};
 }
 
 }  // namespace core

@@ -11,19 +11,6 @@
 namespace effects {
 namespace {
 
-std::wstring OwnProgramPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    while (true) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return {};
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);  // cut short: a long path
-    }
-}
-
 HANDLE AsHandle(LaunchTracker::Process p) {
     return reinterpret_cast<HANDLE>(p);
 }
@@ -61,7 +48,7 @@ std::optional<Notice> CompanionStarter::TrayStep(HWND target) {
 std::optional<Notice> CompanionStarter::Start(int32_t handle) {
     // The program path goes in as the application name as well, so nothing
     // but this file can be started whatever the folder is called.
-    std::wstring path = common::CompanionPath(OwnProgramPath());
+    std::wstring path = common::CompanionPath(common::OwnProgramPath());
     std::wstring commandLine = common::CompanionCommandLine(path, handle);
     STARTUPINFOW si{};
     si.cb = sizeof(si);

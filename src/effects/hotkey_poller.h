@@ -18,8 +18,10 @@ class HotkeyPoller {
   public:
     explicit HotkeyPoller(WindowChanger& changer) : changer_(changer) {}
 
-    // One tick; the notice to show, if any.
-    std::optional<Notice> Poll(const settings::HotkeySettings& keys, int32_t alphaIndex);
+    // One tick; the notice to show, if any. With `wholeWindow` the steps act
+    // on the top-level window under the cursor.
+    std::optional<Notice> Poll(const settings::HotkeySettings& keys, int32_t alphaIndex,
+                               bool wholeWindow);
 
   private:
     bool Down(PressKey key, int32_t vk);

@@ -25,15 +25,17 @@ class SmoothFade {
   public:
     explicit SmoothFade(WindowChanger& changer) : changer_(changer) {}
 
-    // One step of the polling tick; the notice to show, once per gesture.
-    std::optional<Notice> Step();
+    // One step of the polling tick; the notice to show, once per gesture. A
+    // gesture that starts with `wholeWindow` fades the top-level window under
+    // the cursor.
+    std::optional<Notice> Step(bool wholeWindow);
     // On arms the gesture afresh; off also takes a running gesture's
     // indicator away, since no later step will.
     void Enable(bool on);
     FadeGesture State() const { return state_; }
 
   private:
-    void Begin();
+    void Begin(bool wholeWindow);
     std::optional<Notice> Fade();
 
     WindowChanger& changer_;

@@ -3,6 +3,7 @@
 #include "common/dpi.h"
 #include "effects/effect_result.h"
 #include "effects/smooth_alpha.h"
+#include "effects/window_effects.h"
 
 namespace effects {
 
@@ -11,7 +12,7 @@ void SmoothFade::Enable(bool on) {
     if (!on) indicator_.reset();
 }
 
-std::optional<Notice> SmoothFade::Step() {
+std::optional<Notice> SmoothFade::Step(bool wholeWindow) {
     if (state_ == FadeGesture::Off) return std::nullopt;
     if (GetAsyncKeyState(VK_MBUTTON) >= 0) {
         state_ = FadeGesture::Armed;
@@ -20,15 +21,15 @@ std::optional<Notice> SmoothFade::Step() {
     }
     if (state_ == FadeGesture::Armed) {
         state_ = FadeGesture::Running;
-        Begin();
+        Begin(wholeWindow);
     }
     if (blocked_) return std::nullopt;
     return Fade();
 }
 
-void SmoothFade::Begin() {
+void SmoothFade::Begin(bool wholeWindow) {
     GetCursorPos(&start_);
-    target_ = WindowFromPoint(start_);
+    target_ = TargetAt(start_, wholeWindow);
     blocked_ = false;
 }
 

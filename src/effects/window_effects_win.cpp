@@ -19,10 +19,15 @@ bool ShiftHeld() {
     return GetAsyncKeyState(VK_SHIFT) < 0;
 }
 
-HWND TargetUnderCursor() {
+HWND TargetAt(POINT p, bool wholeWindow) {
+    HWND hit = WindowFromPoint(p);
+    return wholeWindow && hit ? GetAncestor(hit, GA_ROOT) : hit;
+}
+
+HWND TargetUnderCursor(bool wholeWindow) {
     POINT p{};
     GetCursorPos(&p);
-    return WindowFromPoint(p);
+    return TargetAt(p, wholeWindow);
 }
 
 bool IsChildWindow(HWND hwnd) {

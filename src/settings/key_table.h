@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/language.h"
+
 namespace settings {
 
 struct KeyEntry {
@@ -12,8 +14,9 @@ struct KeyEntry {
     int32_t Code = 0;
 };
 
-// The 24 entries, index 0 ("-使用しない-", code 0) to 23.
-std::vector<KeyEntry> DefaultKeyTable();
+// The 24 entries, index 0 ("-使用しない-", code 0) to 23; only the first
+// one's name depends on the language.
+std::vector<KeyEntry> DefaultKeyTable(common::Language language = common::kDefaultLanguage);
 
 // The last entry whose code equals `code`; 0 when none does.
 int CodeToIndex(const std::vector<KeyEntry>& table, int32_t code);

@@ -30,6 +30,16 @@ std::optional<uint32_t> ReadColour(const SettingsStore& store, Key key) {
     return ColourFromText(store.Read(key));
 }
 
+std::optional<bool> ReadOnOff(const SettingsStore& store, Key key) {
+    auto v = ReadNumber(store, key);
+    if (v != 0 && v != 1) return std::nullopt;
+    return *v == 1;
+}
+
+common::Language ReadLanguage(const SettingsStore& store) {
+    return common::LanguageFromStored(store.Read(Key::Language));
+}
+
 RunningSettings ApplyStored(const SettingsStore& store, RunningSettings s) {
     for (const HotkeySlot& slot : kHotkeySlots)
         s.Hotkeys.*slot.Code = ReadNumber(store, slot.StoredAs).value_or(s.Hotkeys.*slot.Code);
@@ -40,6 +50,10 @@ RunningSettings ApplyStored(const SettingsStore& store, RunningSettings s) {
     s.CpuInterval = ReadInterval(store).value_or(s.CpuInterval);
     s.CpuDrawColour = ReadColour(store, Key::CpuCol1).value_or(s.CpuDrawColour);
     s.CpuBackColour = ReadColour(store, Key::CpuCol2).value_or(s.CpuBackColour);
+    const RunningSettings defaults;
+    s.TargetWhole = ReadOnOff(store, Key::TargetWhole).value_or(defaults.TargetWhole);
+    s.RestoreOnExit = ReadOnOff(store, Key::RestoreOnExit).value_or(defaults.RestoreOnExit);
+    s.Language = ReadLanguage(store);
     return s;
 }
 

@@ -9,10 +9,12 @@
 #include <string_view>
 #include <vector>
 
+#include "common/language.h"
 #include "common/unique_handle.h"
 #include "common/window_class.h"
 #include "settings/key_table.h"
 #include "settings/options_values.h"
+#include "settings/registry_run_entry.h"
 #include "settings/settings_store.h"
 
 namespace settings {
@@ -21,7 +23,11 @@ inline constexpr const wchar_t* kOptionsClassName = L"Vitrane.OptionsDialog";
 
 class OptionsDialog : public common::Window {
   public:
-    explicit OptionsDialog(SettingsStore& store);
+    // Shown in `language` (the one in force when it opens); the box that
+    // starts the program with Windows reads and changes `run`.
+    explicit OptionsDialog(SettingsStore& store,
+                           common::Language language = common::kDefaultLanguage,
+                           RunEntry& run = ProgramRunEntry());
     ~OptionsDialog() override;
 
     // Creates the dialog hidden with the stored values; false if the window
@@ -66,7 +72,10 @@ class OptionsDialog : public common::Window {
     static LRESULT CALLBACK ColourEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp);
 
     SettingsStore& store_;
-    const std::vector<KeyEntry> keys_ = DefaultKeyTable();
+    const common::Language language_;
+    RunEntry& run_;
+    const std::vector<KeyEntry> keys_ = DefaultKeyTable(language_);
+    bool startShown_ = false;  // the start-with-Windows box as the dialog showed it
     HWND tooltip_ = nullptr;
     HWND lastFocus_ = nullptr;
     common::unique_hfont font_;

@@ -4,6 +4,7 @@
 
 #include "clip/clip_entries.h"
 #include "common/dpi.h"
+#include "common/ui_texts.h"
 #include "common/window_helpers.h"
 #include "effects/alpha_rate.h"
 #include "settings/hotkey_slots.h"
@@ -49,19 +50,41 @@ Made WindowFor(ControlKind kind) {
     return {L"STATIC", 0, 0};
 }
 
+// Every control of the dialog, its texts in `language`.
+std::vector<const ControlSpec*> AllControls(common::Language language) {
+    std::vector<const ControlSpec*> all;
+    for (auto table : {OptionsControls(language), GeneralControls(language)})
+        for (const auto& c : table) all.push_back(&c);
+    return all;
+}
+
+bool InTabOrder(int id) {
+    for (int tab : kOptionsTabOrder)
+        if (tab == id) return true;
+    return false;
+}
+
 // Focusable controls first, in tab order: Tab follows the order of creation.
-std::vector<const ControlSpec*> CreationOrder() {
+std::vector<const ControlSpec*> CreationOrder(common::Language language) {
+    const std::vector<const ControlSpec*> all = AllControls(language);
     std::vector<const ControlSpec*> order;
-    for (int id : kOptionsTabOrder) order.push_back(FindControl(id));
-    for (const auto& c : OptionsControls()) {
-        bool inTabOrder = false;
-        for (int id : kOptionsTabOrder) inTabOrder = inTabOrder || id == c.Id;
-        if (!inTabOrder && c.Kind != ControlKind::Frame) order.push_back(&c);
-    }
+    for (int id : kOptionsTabOrder)
+        for (const ControlSpec* c : all)
+            if (c->Id == id) order.push_back(c);
+    for (const ControlSpec* c : all)
+        if (!InTabOrder(c->Id) && c->Kind != ControlKind::Frame) order.push_back(c);
     // Frames last, beneath what they hold.
-    for (const auto& c : OptionsControls())
-        if (c.Kind == ControlKind::Frame) order.push_back(&c);
+    for (const ControlSpec* c : all)
+        if (c->Kind == ControlKind::Frame) order.push_back(c);
     return order;
+}
+
+void SetCheck(HWND box, bool on) {
+    SendMessageW(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool IsChecked(HWND box) {
+    return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 // A label keeps its place but grows to the right when the font in use needs
@@ -81,15 +104,17 @@ void FitLabel(HWND label, const common::TwipsRect& place, int dpi) {
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(SettingsStore& store) : store_(store) {}
+OptionsDialog::OptionsDialog(SettingsStore& store, common::Language language, RunEntry& run)
+    : store_(store), language_(language), run_(run) {}
 
 OptionsDialog::~OptionsDialog() = default;
 
 bool OptionsDialog::Create(HWND owner) {
     RegisterClassOnce(kOptionsClassName, nullptr, nullptr,
                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    if (!common::Window::Create(kExStyle, kOptionsClassName, kOptionsCaption.data(), kStyle, 0, 0,
-                                100, 100, owner, nullptr))
+    std::wstring caption(common::TextOf(language_, common::UiText::OptionsCaption));
+    if (!common::Window::Create(kExStyle, kOptionsClassName, caption.c_str(), kStyle, 0, 0, 100,
+                                100, owner, nullptr))
         return false;
     dpi_ = common::WindowDpi(hwnd());
     font_.reset(common::CreateDialogFont(dpi_));
@@ -104,7 +129,7 @@ void OptionsDialog::CreateControls() {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
                                nullptr, inst, nullptr);
-    for (const ControlSpec* c : CreationOrder()) {
+    for (const ControlSpec* c : CreationOrder(language_)) {
         Made m = WindowFor(c->Kind);
         HWND ctl =
             CreateWindowExW(m.exStyle, m.cls, std::wstring(c->Text).c_str(),
@@ -134,7 +159,8 @@ void OptionsDialog::Layout(int dpi) {
                                              kStyle, kExStyle, dpi);
     SetWindowPos(hwnd(), nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (const auto& c : OptionsControls()) {
+    for (const ControlSpec* spec : AllControls(language_)) {
+        const ControlSpec& c = *spec;
         HWND ctl = Control(c.Id);
         if (!ctl) continue;
         SendMessageW(ctl, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
@@ -176,7 +202,16 @@ void OptionsDialog::FillLists() {
         std::wstring caption = effects::RateCaption(i);
         SendMessageW(rates, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption.c_str()));
     }
+    // Each language by its own name.
+    HWND languages = Control(kLanguageList);
+    SendMessageW(languages, CB_RESETCONTENT, 0, 0);
+    for (common::Language l : common::kLanguages) {
+        std::wstring name(common::TextOf(l, common::UiText::LanguageName));
+        SendMessageW(languages, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    }
     ShowValues(LoadOptionsValues(store_, keys_));
+    startShown_ = StartsWithWindows(run_);
+    SetCheck(Control(kStartWithWindowsCheck), startShown_);
 }
 
 void OptionsDialog::ShowValues(const OptionsValues& v) {
@@ -184,10 +219,13 @@ void OptionsDialog::ShowValues(const OptionsValues& v) {
         SendMessageW(Control(kHotkeySlots[i].List), CB_SETCURSEL,
                      static_cast<WPARAM>(v.KeyIndex[i]), 0);
     SendMessageW(Control(kRateList), CB_SETCURSEL, v.RateIndex ? *v.RateIndex : -1, 0);
-    SendMessageW(Control(kSmoothFadeCheck), BM_SETCHECK,
-                 v.SmoothAlpha ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageW(Control(kCpuCheck), BM_SETCHECK, v.Cpu ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageW(Control(kClipCheck), BM_SETCHECK, v.Clip ? BST_CHECKED : BST_UNCHECKED, 0);
+    SetCheck(Control(kSmoothFadeCheck), v.SmoothAlpha);
+    SetCheck(Control(kCpuCheck), v.Cpu);
+    SetCheck(Control(kClipCheck), v.Clip);
+    SetCheck(Control(kWholeWindowCheck), v.WholeWindow);
+    SetCheck(Control(kRestoreOnExitCheck), v.RestoreOnExit);
+    SendMessageW(Control(kLanguageList), CB_SETCURSEL,
+                 static_cast<WPARAM>(common::LanguageIndex(v.Language)), 0);
     SetWindowTextW(Control(kClipEdit), v.ClipText.c_str());
     SetWindowTextW(Control(kIntervalEdit), v.CpuTime.c_str());
     SetWindowTextW(Control(kDrawColourEdit), v.DrawColourText.c_str());
@@ -204,9 +242,13 @@ OptionsValues OptionsDialog::ReadControls() const {
             static_cast<int>(SendMessageW(Control(kHotkeySlots[i].List), CB_GETCURSEL, 0, 0));
     int rate = static_cast<int>(SendMessageW(Control(kRateList), CB_GETCURSEL, 0, 0));
     if (rate >= 0 && rate < effects::kRateCount) v.RateIndex = rate;
-    v.SmoothAlpha = SendMessageW(Control(kSmoothFadeCheck), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    v.Cpu = SendMessageW(Control(kCpuCheck), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    v.Clip = SendMessageW(Control(kClipCheck), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    v.SmoothAlpha = IsChecked(Control(kSmoothFadeCheck));
+    v.Cpu = IsChecked(Control(kCpuCheck));
+    v.Clip = IsChecked(Control(kClipCheck));
+    v.WholeWindow = IsChecked(Control(kWholeWindowCheck));
+    v.RestoreOnExit = IsChecked(Control(kRestoreOnExitCheck));
+    v.Language = common::LanguageAt(
+        static_cast<int>(SendMessageW(Control(kLanguageList), CB_GETCURSEL, 0, 0)));
     v.ClipText = common::WindowText(Control(kClipEdit));
     v.CpuTime = common::WindowText(Control(kIntervalEdit));
     v.DrawColourText = common::WindowText(Control(kDrawColourEdit));
@@ -237,6 +279,7 @@ void OptionsDialog::DrawSample(const DRAWITEMSTRUCT& item) const {
 
 void OptionsDialog::OnOK() {
     WriteOptionsValues(store_, ReadControls(), keys_);
+    ApplyStartWithWindows(run_, startShown_, IsChecked(Control(kStartWithWindowsCheck)));
     Hide();
 }
 

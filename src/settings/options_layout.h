@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "common/language.h"
 #include "common/twips.h"
 
 namespace settings {
@@ -47,6 +48,12 @@ enum OptionsControl : int {
     kClipEdit,
     kOptionsOK,
     kCreditLabel,
+    kGeneralFrame,
+    kWholeWindowCheck,
+    kRestoreOnExitCheck,
+    kStartWithWindowsCheck,
+    kLanguageLabel,
+    kLanguageList,
     kOptionsCancel = 2,
 };
 
@@ -71,23 +78,26 @@ struct ControlSpec {
     common::TwipsRect Place;  // relative to the container
 };
 
-inline constexpr std::wstring_view kOptionsCaption = L"設定　　--ウィンドウ透過ツール--";
 inline constexpr int kOptionsClientWidth = 6090;   // twips
-inline constexpr int kOptionsClientHeight = 5160;  // twips
-// Our own one-line credit; it must fit the 1755-twip label.
-inline constexpr std::wstring_view kCredit = L"© 2026 Vitrane";
+inline constexpr int kOptionsClientHeight = 6255;  // twips, the general group included
 
-std::span<const ControlSpec> OptionsControls();
+// The groups the dialog has always had, with OK, Cancel and the credit, in
+// their places; texts in the given language.
+std::span<const ControlSpec> OptionsControls(common::Language language = common::kDefaultLanguage);
+// The general group below them, which the dialog grew by.
+std::span<const ControlSpec> GeneralControls(common::Language language = common::kDefaultLanguage);
+// A control of either, its texts in the default language.
 const ControlSpec* FindControl(int id);
 
 // The place relative to the dialog's client area.
 common::TwipsRect DialogPlace(const ControlSpec& c);
 
-// The controls Tab visits, in order.
-inline constexpr std::array<OptionsControl, 14> kOptionsTabOrder{
-    kOptionsOK,      kOptionsCancel,  kRateList,    kClipEdit,        kDrawColourEdit,
-    kBackColourEdit, kIntervalEdit,   kCpuCheck,    kClipCheck,       kAlphaKeyList,
-    kOnTopKeyList,   kTaskbarKeyList, kTrayKeyList, kSmoothFadeCheck,
+// The controls Tab visits, in order; the general group's come last.
+inline constexpr std::array<OptionsControl, 18> kOptionsTabOrder{
+    kOptionsOK,          kOptionsCancel,         kRateList,     kClipEdit,        kDrawColourEdit,
+    kBackColourEdit,     kIntervalEdit,          kCpuCheck,     kClipCheck,       kAlphaKeyList,
+    kOnTopKeyList,       kTaskbarKeyList,        kTrayKeyList,  kSmoothFadeCheck, kWholeWindowCheck,
+    kRestoreOnExitCheck, kStartWithWindowsCheck, kLanguageList,
 };
 
 }  // namespace settings

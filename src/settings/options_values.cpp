@@ -12,6 +12,10 @@ bool Ticked(const SettingsStore& store, Key key) {
     return ReadNumber(store, key) == 1;
 }
 
+const wchar_t* SwitchText(bool on) {
+    return on ? L"1" : L"0";
+}
+
 }  // namespace
 
 uint32_t ConfirmColour(const std::wstring& text, uint32_t sample) {
@@ -35,6 +39,9 @@ OptionsValues LoadOptionsValues(const SettingsStore& store, const std::vector<Ke
     v.BackColourText = store.Read(Key::CpuCol2);
     v.DrawSample = ConfirmColour(v.DrawColourText, v.DrawSample);
     v.BackSample = ConfirmColour(v.BackColourText, v.BackSample);
+    v.WholeWindow = Ticked(store, Key::TargetWhole);
+    v.RestoreOnExit = Ticked(store, Key::RestoreOnExit);
+    v.Language = ReadLanguage(store);
     return v;
 }
 
@@ -43,13 +50,21 @@ void WriteOptionsValues(SettingsStore& store, const OptionsValues& v,
     for (size_t i = 0; i < kHotkeySlots.size(); ++i)
         store.Write(kHotkeySlots[i].StoredAs, std::to_wstring(IndexToCode(table, v.KeyIndex[i])));
     store.Write(Key::Alpha, std::to_wstring(v.RateIndex.value_or(kFallbackRateIndex)));
-    store.Write(Key::UseSmoothAlpha, v.SmoothAlpha ? L"1" : L"0");
-    store.Write(Key::UseCpuMon, v.Cpu ? L"1" : L"0");
-    store.Write(Key::UseClipboard, v.Clip ? L"1" : L"0");
+    store.Write(Key::UseSmoothAlpha, SwitchText(v.SmoothAlpha));
+    store.Write(Key::UseCpuMon, SwitchText(v.Cpu));
+    store.Write(Key::UseClipboard, SwitchText(v.Clip));
     store.Write(Key::ClipText, v.ClipText);
     store.Write(Key::CpuTime, v.CpuTime);
     store.Write(Key::CpuCol1, ColourText(v.DrawSample));
     store.Write(Key::CpuCol2, ColourText(v.BackSample));
+    // The later keys against what the one loading rule makes of the store.
+    const RunningSettings stored = LoadStartupSettings(store);
+    if (v.WholeWindow != stored.TargetWhole)
+        store.Write(Key::TargetWhole, SwitchText(v.WholeWindow));
+    if (v.RestoreOnExit != stored.RestoreOnExit)
+        store.Write(Key::RestoreOnExit, SwitchText(v.RestoreOnExit));
+    if (v.Language != stored.Language)
+        store.Write(Key::Language, std::wstring(common::LanguageCode(v.Language)));
 }
 
 }  // namespace settings

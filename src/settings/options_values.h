@@ -25,6 +25,9 @@ struct OptionsValues {
     std::wstring BackColourText{Info(Key::CpuCol2).defaultText};
     uint32_t DrawSample = DefaultColour(Key::CpuCol1);  // the samples' fill colours
     uint32_t BackSample = DefaultColour(Key::CpuCol2);
+    // The general group.
+    bool WholeWindow = false, RestoreOnExit = false;
+    common::Language Language = common::kDefaultLanguage;
 };
 
 // What Enter does in a colour field: the sample's new colour, or the one it
@@ -35,7 +38,8 @@ uint32_t ConfirmColour(const std::wstring& text, uint32_t sample);
 // initial state when the stored text cannot be used.
 OptionsValues LoadOptionsValues(const SettingsStore& store, const std::vector<KeyEntry>& table);
 
-// OK: all twelve keys, in the store's key order, changed or not.
+// OK: all twelve keys, in the store's key order, changed or not; then each
+// later key whose value is not what the store already gives.
 void WriteOptionsValues(SettingsStore& store, const OptionsValues& v,
                         const std::vector<KeyEntry>& table);
 

@@ -1,9 +1,12 @@
-// The twelve stored keys with their defaults: the one table every reader uses.
+// The stored keys with their defaults: the one table every reader uses.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
+
+#include "common/language.h"
 
 namespace settings {
 
@@ -20,6 +23,9 @@ enum class Key {
     CpuTime,
     CpuCol1,
     CpuCol2,
+    TargetWhole,
+    RestoreOnExit,
+    Language,
 };
 
 struct KeyInfo {
@@ -29,7 +35,7 @@ struct KeyInfo {
 };
 
 // In the order the options dialog writes them.
-inline constexpr std::array<KeyInfo, 12> kKeys{{
+inline constexpr std::array<KeyInfo, 15> kStoredKeys{{
     {Key::UseAlpha, L"USE_ALPHA", L"122"},
     {Key::UseOnTop, L"USE_ONTOP", L"123"},
     {Key::UseShowTask, L"USE_SHOWTASK", L"0"},
@@ -42,10 +48,20 @@ inline constexpr std::array<KeyInfo, 12> kKeys{{
     {Key::CpuTime, L"CPU_TIME", L"1000"},
     {Key::CpuCol1, L"CPU_COL1", L"00FF00"},
     {Key::CpuCol2, L"CPU_COL2", L"000000"},
+    {Key::TargetWhole, L"TARGET_WHOLE", L"0"},
+    {Key::RestoreOnExit, L"RESTORE_ON_EXIT", L"0"},
+    {Key::Language, common::kLanguageValueName, L"ja"},
 }};
 
+// The twelve keys OK writes every time, changed or not, as it always has.
+inline constexpr std::span<const KeyInfo, 12> kKeys{kStoredKeys.data(), 12};
+// The keys that came later: OK writes one only when the dialog's value is not
+// what the store already gives, so a store that never held it keeps it absent.
+inline constexpr std::span<const KeyInfo, kStoredKeys.size() - 12> kLaterKeys{
+    kStoredKeys.data() + 12, kStoredKeys.size() - 12};
+
 inline constexpr const KeyInfo& Info(Key key) {
-    return kKeys[static_cast<size_t>(key)];
+    return kStoredKeys[static_cast<size_t>(key)];
 }
 
 // The stored default of a key that holds a plain decimal number.

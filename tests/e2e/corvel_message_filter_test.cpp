@@ -17,7 +17,7 @@ TEST(CorvelMessageFilter, TheShellsRestartTheIconsClicksAndTheReleaseGetThrough)
     TargetWindow target(L"elevated");
     FilterRecorder recorder(FilterRecorder::Offers::WindowAndProcess);
     companion::ParkingWindow window(target.Hwnd(), std::stoi(target.HandleText()),
-                                    &FilterRecorder::Find);
+                                    common::kDefaultLanguage, &FilterRecorder::Find);
     ASSERT_TRUE(window.Open());
     const UINT restart = RegisterWindowMessageW(L"TaskbarCreated");
     std::vector<FilterRecorder::Call> expected;

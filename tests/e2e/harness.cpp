@@ -274,19 +274,21 @@ bool ParkedKeyIsVolatile() {
     return r == ERROR_CHILD_MUST_BE_VOLATILE;
 }
 
-void WriteSetting(const wchar_t* name, const std::wstring& value) {
+namespace {
+
+void WriteUserValue(const wchar_t* subKey, const wchar_t* name, const std::wstring& value) {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, subKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
         return;
     RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
 }
 
-std::optional<std::wstring> ReadSetting(const wchar_t* name) {
+std::optional<std::wstring> ReadUserValue(const wchar_t* subKey, const wchar_t* name) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, subKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return std::nullopt;
     DWORD type = 0, bytes = 0;
     std::optional<std::wstring> out;
@@ -301,6 +303,34 @@ std::optional<std::wstring> ReadSetting(const wchar_t* name) {
     }
     RegCloseKey(key);
     return out;
+}
+
+constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr const wchar_t* kRunValue = L"Vitrane";
+
+}  // namespace
+
+void WriteSetting(const wchar_t* name, const std::wstring& value) {
+    WriteUserValue(kSettingsKey, name, value);
+}
+
+std::optional<std::wstring> ReadSetting(const wchar_t* name) {
+    return ReadUserValue(kSettingsKey, name);
+}
+
+std::optional<std::wstring> ReadRunValue() {
+    return ReadUserValue(kRunKey, kRunValue);
+}
+
+void WriteRunValue(const std::wstring& value) {
+    WriteUserValue(kRunKey, kRunValue, value);
+}
+
+void DeleteRunValue() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    RegDeleteValueW(key, kRunValue);
+    RegCloseKey(key);
 }
 
 // ---- input ----

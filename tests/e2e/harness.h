@@ -72,6 +72,11 @@ void ClearSettings();
 void WriteSetting(const wchar_t* name, const std::wstring& value);
 std::optional<std::wstring> ReadSetting(const wchar_t* name);
 
+// The value Vitrane under HKCU\Software\Microsoft\Windows\CurrentVersion\Run.
+std::optional<std::wstring> ReadRunValue();
+void WriteRunValue(const std::wstring& value);
+void DeleteRunValue();
+
 // The records of parked windows beside them (the Parked subkey), name to text.
 void ClearParked();
 std::map<std::wstring, std::wstring> ParkedValues();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "support/memory_store.h"
 #include "core/main_window.h"
 #include "harness.h"
+#include "settings/options_dialog.h"
 #include "settings/settings_store.h"
 
 namespace forms {
@@ -86,6 +88,14 @@ inline void AnswerNextBox(BoxScript& script) {
     SetTimer(nullptr, 0, 20, &AnswerBox);
 }
 
+// Runs `act` from inside the options dialog's own message loop, once it is open.
+inline std::function<void()> gWhileOpen;
+inline void CALLBACK RunWhileOpen(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    auto act = std::move(gWhileOpen);
+    if (act) act();
+}
+
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override { tray_ = std::make_unique<e2e::FakeTray>(); }
@@ -95,6 +105,21 @@ class MainWindowTest : public ::testing::Test {
                                                      common::FileVersion{1, 40, 0, 0}, user32);
         EXPECT_TRUE(window_->Start());
         return *window_;
+    }
+
+    // OpenOptions with `act` done to the open dialog; `act` must close it.
+    void Choose(std::function<void(settings::OptionsDialog&)> act) {
+        auto& window = *window_;
+        gWhileOpen = [&window, act] {
+            ASSERT_NE(window.Options(), nullptr);
+            act(*window.Options());
+        };
+        SetTimer(nullptr, 0, 20, &RunWhileOpen);
+        window.OpenOptions();
+        EXPECT_EQ(window.Options(), nullptr) << "released when it closes";
+    }
+    static void Press(settings::OptionsDialog& d, int id) {
+        SendMessageW(d.Control(id), BM_CLICK, 0, 0);
     }
 
     settings::MemoryStore store_;

@@ -1,8 +1,6 @@
 // "<<<設定>>>" on the main window: the dialog runs modally with the polling
 // stopped, then every setting is read again and applied, whatever closed it.
 // The version dialog shown by the main window itself.
-#include <functional>
-
 #include "common/dpi.h"
 #include "common/window_helpers.h"
 #include "core/tray_menu.h"
@@ -15,31 +13,7 @@ namespace {
 
 using settings::Key;
 
-// Runs `act` from inside the dialog's own message loop, once it is open.
-std::function<void()> gWhileOpen;
-void CALLBACK RunWhileOpen(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    auto act = std::move(gWhileOpen);
-    if (act) act();
-}
-
-class OptionsApply : public MainWindowTest {
-  protected:
-    // OpenOptions with `act` done to the open dialog; `act` must close it.
-    void Choose(std::function<void(settings::OptionsDialog&)> act) {
-        auto& window = *window_;
-        gWhileOpen = [&window, act] {
-            ASSERT_NE(window.Options(), nullptr);
-            act(*window.Options());
-        };
-        SetTimer(nullptr, 0, 20, &RunWhileOpen);
-        window.OpenOptions();
-        EXPECT_EQ(window.Options(), nullptr) << "released when it closes";
-    }
-    static void Press(settings::OptionsDialog& d, int id) {
-        SendMessageW(d.Control(id), BM_CLICK, 0, 0);
-    }
-};
+class OptionsApply : public MainWindowTest {};
 
 TEST_F(OptionsApply, CancelWritesOnlyTheRateAndAppliesTheStore) {
     auto& window = Load();

@@ -58,7 +58,7 @@ TEST_F(OptionsDialogControls, WindowAndControlsAsLaidOut) {
     RECT client{};
     GetClientRect(d.hwnd(), &client);
     EXPECT_EQ(client.right, common::TwipsToPixels(6090, dpi));
-    EXPECT_EQ(client.bottom, common::TwipsToPixels(5160, dpi));
+    EXPECT_EQ(client.bottom, common::TwipsToPixels(6255, dpi));
     for (const auto& c : OptionsControls()) {
         HWND h = d.Control(c.Id);
         ASSERT_NE(h, nullptr) << c.Id;

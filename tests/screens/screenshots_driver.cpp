@@ -151,60 +151,8 @@ void SaveCorvelFrames(const std::wstring& dir) {
     Report("corvel-frames", all && WriteBmp(dir + L"corvel-frames.bmp", w, h, px));
 }
 
-void SaveVitranePictures() {
-    ClearSettings();
-    WriteSetting(L"USE_CLIPBOARD", L"1");
-    WriteSetting(L"CLIP_TEXT", L"\r\nおはようございます\r\nhttps://example.org/");
-    WriteSetting(L"USE_SMS_ALPHA", L"1");
-    FakeTray tray;
-    Process vitrane = Process::Start(ProgramPath(L"Vitrane.exe"));
-    tray.WaitForEvent([&](const TrayEvent& e) { return e.Op == NIM_ADD; });
-    HWND main = FindWindowOf(vitrane.Pid(), kVitraneClass);
-
-    // The menu opens at the cursor.
-    MoveCursor(40, 40);
-    SendTrayNotification(main, 512, WM_RBUTTONUP);
-    HWND menu = nullptr;
-    WaitFor([&] { return (menu = OpenPopupMenu()) != nullptr; }, 5000);
-    Tap(VK_HOME);
-    Tap(VK_DOWN);  // 透過率, with its submenu open
-    Tap(VK_RIGHT);
-    PumpFor(500);
-    RECT all{};
-    GetWindowRect(menu, &all);
-    for (HWND w = FindWindowW(L"#32768", nullptr); w;
-         w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
-        RECT r{};
-        if (!IsWindowVisible(w) || !GetWindowRect(w, &r)) continue;
-        UnionRect(&all, &all, &r);
-    }
-    Report("tray-menu", menu && SaveScreen(L"tray-menu", all));
-    Tap(VK_ESCAPE);
-    Tap(VK_ESCAPE);
-    WaitFor([] { return !AnyMenuShown(); }, 5000);
-
-    ChooseMenuItem(main, 2);  // <<<設定>>>
-
-    HWND options = nullptr;
-    WaitFor([&] { return (options = VisibleWindowOf(vitrane.Pid(), kOptionsClass)) != nullptr; });
-    PumpFor(800);
-    Report("options-dialog", options && SaveWindow(L"options-dialog", options));
-    Tap(VK_ESCAPE);
-    WaitFor([&] { return !IsWindowVisible(options); });
-    PumpFor(300);
-
-    ChooseMenuItem(main, 1);  // バージョン情報
-    BYTE alpha = 0;
-    WaitFor([&] {
-        DWORD flags = 0;
-        return GetLayeredWindowAttributes(main, nullptr, &alpha, &flags) && alpha == 200;
-    });
-    PumpFor(300);
-    Report("version-dialog", IsWindowVisible(main) && SaveWindow(L"version-dialog", main));
-    PostMessageW(main, WM_CLOSE, 0, 0);
-    WaitFor([&] { return !IsWindowVisible(main); });
-
-    // The middle button held over a window and moved away shows the indicator.
+// The middle button held over a window and moved away shows the indicator.
+void SaveFadeIndicator(const Process& vitrane) {
     TargetWindow target(L"フェードの例");
     PumpFor(300);
     RECT tr{};
@@ -233,6 +181,64 @@ void SaveVitranePictures() {
     }
     MouseButton(MOUSEEVENTF_MIDDLEUP);
     PumpFor(200);
+}
+
+// The tray menu, the options dialog and the version dialog, each saved as
+// `name` + `suffix`; the fade indicator too when `withFade`.
+void SaveVitranePictures(const wchar_t* language, const std::wstring& suffix, bool withFade) {
+    ClearSettings();
+    WriteSetting(L"USE_CLIPBOARD", L"1");
+    WriteSetting(L"CLIP_TEXT", L"\r\nおはようございます\r\nhttps://example.org/");
+    WriteSetting(L"USE_SMS_ALPHA", L"1");
+    WriteSetting(L"LANGUAGE", language);
+    FakeTray tray;
+    Process vitrane = Process::Start(ProgramPath(L"Vitrane.exe"));
+    tray.WaitForEvent([&](const TrayEvent& e) { return e.Op == NIM_ADD; });
+    HWND main = FindWindowOf(vitrane.Pid(), kVitraneClass);
+
+    // The menu opens at the cursor.
+    MoveCursor(40, 40);
+    SendTrayNotification(main, 512, WM_RBUTTONUP);
+    HWND menu = nullptr;
+    WaitFor([&] { return (menu = OpenPopupMenu()) != nullptr; }, 5000);
+    Tap(VK_HOME);
+    Tap(VK_DOWN);  // the rates, with their submenu open
+    Tap(VK_RIGHT);
+    PumpFor(500);
+    RECT all{};
+    GetWindowRect(menu, &all);
+    for (HWND w = FindWindowW(L"#32768", nullptr); w;
+         w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
+        RECT r{};
+        if (!IsWindowVisible(w) || !GetWindowRect(w, &r)) continue;
+        UnionRect(&all, &all, &r);
+    }
+    Report("tray-menu", menu && SaveScreen(L"tray-menu" + suffix, all));
+    Tap(VK_ESCAPE);
+    Tap(VK_ESCAPE);
+    WaitFor([] { return !AnyMenuShown(); }, 5000);
+
+    ChooseMenuItem(main, 2);  // the options
+
+    HWND options = nullptr;
+    WaitFor([&] { return (options = VisibleWindowOf(vitrane.Pid(), kOptionsClass)) != nullptr; });
+    PumpFor(800);
+    Report("options-dialog", options && SaveWindow(L"options-dialog" + suffix, options));
+    Tap(VK_ESCAPE);
+    WaitFor([&] { return !IsWindowVisible(options); });
+    PumpFor(300);
+
+    ChooseMenuItem(main, 1);  // the version dialog
+    BYTE alpha = 0;
+    WaitFor([&] {
+        DWORD flags = 0;
+        return GetLayeredWindowAttributes(main, nullptr, &alpha, &flags) && alpha == 200;
+    });
+    PumpFor(300);
+    Report("version-dialog", IsWindowVisible(main) && SaveWindow(L"version-dialog" + suffix, main));
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    WaitFor([&] { return !IsWindowVisible(main); });
+    if (withFade) SaveFadeIndicator(vitrane);
     vitrane.Kill();
     ClearSettings();
 }
@@ -247,7 +253,8 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring dir = argv[1];
     if (dir.back() != L'\\') dir += L'\\';
     gDir = dir;
-    SaveVitranePictures();
+    SaveVitranePictures(L"ja", L"", true);
+    SaveVitranePictures(L"en", L"-en", false);
     SaveCorvelFrames(dir);
     return 0;
 }
