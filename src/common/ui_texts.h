@@ -80,6 +80,12 @@ enum class UiText {
     CompanionHide,
     CompanionTakeOut,
 
+    // The notices near the cursor when an effect did nothing.
+    NoticeRefused,
+    NoticeSelfDrawn,
+    NoticeCompanionMissing,
+    NoticeCompanionFailed,
+
     Count
 };
 

@@ -63,6 +63,10 @@ constexpr TextRow kEnglish[] = {
     {T::CompanionShow, L"&Show"},
     {T::CompanionHide, L"&Hide"},
     {T::CompanionTakeOut, L"&Remove from tray"},
+    {T::NoticeRefused, L"No effect on windows run as administrator"},
+    {T::NoticeSelfDrawn, L"This window cannot be made translucent"},
+    {T::NoticeCompanionMissing, L"Corvel.exe was not found"},
+    {T::NoticeCompanionFailed, L"Corvel.exe could not be started"},
 };
 static_assert(CompleteInOrder(kEnglish));
 

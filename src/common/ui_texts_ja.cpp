@@ -63,6 +63,10 @@ constexpr TextRow kJapanese[] = {
     {T::CompanionShow, L"表示"},
     {T::CompanionHide, L"隠す"},
     {T::CompanionTakeOut, L"トレイからはずす"},
+    {T::NoticeRefused, L"管理者権限のウィンドウには効きません"},
+    {T::NoticeSelfDrawn, L"このウィンドウは透過できません"},
+    {T::NoticeCompanionMissing, L"Corvel.exe が見つかりません"},
+    {T::NoticeCompanionFailed, L"Corvel.exe を起動できません"},
 };
 static_assert(CompleteInOrder(kJapanese));
 

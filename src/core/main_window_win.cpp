@@ -100,7 +100,9 @@ void MainWindow::OnPollTick() {
     std::optional<effects::Notice> notice =
         hotkeys_.Poll(settings_.Hotkeys, settings_.AlphaIndex, settings_.TargetWhole);
     if (auto faded = fade_.Step(settings_.TargetWhole)) notice = faded;
-    if (notice) notice_.Show(effects::NoticeText(*notice));
+    if (notice)
+        notice_.Show(
+            std::wstring(common::TextOf(settings_.Language, effects::NoticeText(*notice))));
 }
 
 void MainWindow::SelectRate(int index) {
@@ -184,6 +186,8 @@ void MainWindow::RunCommand(UINT id) {
     } else if (id == kMenuVersion) {
         ShowVersion();
     } else if (id == kMenuExit) {
+        // Only this way out gives everything back first, and only when asked.
+        if (settings_.RestoreOnExit) RestoreAll();
         Quit();
     } else if (id == kVersionOK) {
         HideVersion();

@@ -2,18 +2,18 @@
 
 namespace effects {
 
-const wchar_t* NoticeText(Notice notice) {
+common::UiText NoticeText(Notice notice) {
     switch (notice) {
         case Notice::Refused:
-            return L"管理者権限のウィンドウには効きません";
+            return common::UiText::NoticeRefused;
         case Notice::SelfDrawn:
-            return L"このウィンドウは透過できません";
+            return common::UiText::NoticeSelfDrawn;
         case Notice::CompanionMissing:
-            return L"Corvel.exe が見つかりません";
+            return common::UiText::NoticeCompanionMissing;
         case Notice::CompanionFailed:
-            return L"Corvel.exe を起動できません";
+            return common::UiText::NoticeCompanionFailed;
     }
-    return L"";
+    return common::UiText::None;
 }
 
 }  // namespace effects

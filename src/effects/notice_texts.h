@@ -1,6 +1,8 @@
 // Why an effect did nothing, as the user is told in the notice near the
-// cursor. Every text of the notices is here. No <windows.h>.
+// cursor; the words themselves are in the text tables. No <windows.h>.
 #pragma once
+
+#include "common/ui_texts.h"
 
 namespace effects {
 
@@ -11,6 +13,6 @@ enum class Notice {
     CompanionFailed,   // it is there, but would not start
 };
 
-const wchar_t* NoticeText(Notice notice);
+common::UiText NoticeText(Notice notice);
 
 }  // namespace effects

@@ -222,6 +222,15 @@ TEST_F(EffectsCompanion, AMissingCompanionIsToldOncePerPress) {
         << "polling goes on";
 }
 
+// The notices speak the language the options chose.
+TEST_F(EffectsCompanion, TheNoticeSpeaksTheChosenLanguage) {
+    WriteSetting(L"LANGUAGE", L"en");
+    ASSERT_NE(StartCopy(L"vitrane-e2e-no-corvel", L""), nullptr);
+    EffectsTarget target;
+    EXPECT_TRUE(Hold(target.Free(), kTray, false,
+                     [&] { return NoticeShows(L"Corvel.exe was not found"); }));
+}
+
 bool Parked(HWND w) {
     return !IsWindowVisible(w) && IsIconic(w);
 }

@@ -213,5 +213,34 @@ TEST_F(EffectsRestore, TheRecordOfAClosedWindowGoes) {
         << " values";
 }
 
+// "終了" gives back what the effects did only when the options ask for it;
+// otherwise the windows keep their looks, as they always did.
+TEST_F(EffectsRestore, ExitGivesEverythingBackOnlyWhenAsked) {
+    struct Case {
+        const wchar_t* stored;  // RESTORE_ON_EXIT; nothing: never set
+        bool restores;
+    } cases[] = {{L"1", true}, {L"0", false}, {nullptr, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored ? Narrow(c.stored) : "(nothing)");
+        ClearSettings();
+        if (c.stored) WriteSetting(L"RESTORE_ON_EXIT", c.stored);
+        HWND main = StartWith({});
+        ASSERT_NE(main, nullptr);
+        EffectsTarget target(0, L"exit", kTranslucent);
+        ASSERT_TRUE(
+            Hold(target.Free(), kAlpha, false, [&] { return LayeredAlpha(target.Hwnd()) == 128; }));
+        ASSERT_TRUE(Hold(target.Free(), kOnTop, false, [&] { return Topmost(target.Hwnd()); }));
+
+        ASSERT_TRUE(OpenTrayMenu());
+        Tap(VK_END);  // 終了
+        Tap(VK_RETURN);
+        EXPECT_TRUE(vitrane_.WaitExit());
+        PumpFor(200);
+        EXPECT_EQ(HasExStyle(target.Hwnd(), WS_EX_LAYERED), !c.restores);
+        EXPECT_EQ(Topmost(target.Hwnd()), !c.restores);
+        EXPECT_TRUE(IsWindowVisible(target.Hwnd()));
+    }
+}
+
 }  // namespace
 }  // namespace e2e

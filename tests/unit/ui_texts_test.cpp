@@ -93,6 +93,10 @@ TEST(UiTexts, JapaneseIsTodaysTexts) {
         {T::CompanionShow, L"表示"},
         {T::CompanionHide, L"隠す"},
         {T::CompanionTakeOut, L"トレイからはずす"},
+        {T::NoticeRefused, L"管理者権限のウィンドウには効きません"},
+        {T::NoticeSelfDrawn, L"このウィンドウは透過できません"},
+        {T::NoticeCompanionMissing, L"Corvel.exe が見つかりません"},
+        {T::NoticeCompanionFailed, L"Corvel.exe を起動できません"},
     };
     for (UiText id : AllTexts()) {
         auto it = today.find(id);
