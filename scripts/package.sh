@@ -42,7 +42,8 @@ cp "$build/bin/Vitrane.exe" "$build/bin/Corvel.exe" "$stage/"
     printf '\xef\xbb\xbf'
     tr -d '\r' <res/download-readme.txt | sed -e "s/@VERSION@/$version/g" -e 's/$/\r/'
 } >"$stage/README.txt"
-(cd "$stage" && LC_ALL=C sha256sum Corvel.exe README.txt Vitrane.exe >SHA256SUMS)
+# CR LF here too: Notepad shows it, and sha256sum -c still reads it.
+(cd "$stage" && sha256sum Corvel.exe README.txt Vitrane.exe | sed 's/$/\r/' >SHA256SUMS)
 
 names=(Corvel.exe README.txt SHA256SUMS Vitrane.exe)  # sorted, as C sorts them
 chmod 0644 "${names[@]/#/$stage/}"
@@ -54,4 +55,5 @@ rm -f "$zip"
 # local time, so the zone is fixed; ZIPOPT and ZIP would add options.
 (cd "$stage" && env -u ZIPOPT -u ZIP TZ=UTC zip -X -D -9 -q "$root/$zip" "${names[@]}")
 
+scripts/check-package.sh "$zip" "$build/bin"
 echo "$(sha256sum "$zip" | cut -d' ' -f1)  $zip"
