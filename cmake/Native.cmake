@@ -28,3 +28,4 @@ target_link_libraries(unit_tests PRIVATE logic companion_logic GTest::gtest_main
 gtest_discover_tests(unit_tests TEST_PREFIX "unit." DISCOVERY_TIMEOUT 60)
 
 include(cmake/WineTests.cmake)
+include(cmake/PackageTests.cmake)

@@ -13,6 +13,9 @@ add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
 add_compile_options(-ffunction-sections -fdata-sections)
 add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections)
 if(VITRANE_PART STREQUAL "programs")
+    # Where the checkout lies must not reach the programs (__FILE__ and the like).
+    add_compile_options("$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=>"
+                        "$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_BINARY_DIR}/=>")
     add_link_options(-municode)  # wWinMain; the test drivers keep GoogleTest's main
 endif()
 
@@ -55,9 +58,11 @@ function(windows_program target)
     set_target_properties(${target} PROPERTIES
         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin
         WIN32_EXECUTABLE ON)
+    # No time stamp in the PE header (ld puts the link time there unless
+    # SOURCE_DATE_EPOCH is set), so one commit always links to the same bytes.
     target_link_options(${target} PRIVATE
         -Wl,--major-subsystem-version,${_subsystem_version}
-        -Wl,--major-os-version,5,--minor-os-version,1 -s)
+        -Wl,--major-os-version,5,--minor-os-version,1 -Wl,--no-insert-timestamp -s)
 endfunction()
 
 if(VITRANE_PART STREQUAL "programs")
