@@ -1,6 +1,7 @@
 #include "harness.h"
 
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include <cstring>
 #include <utility>
@@ -64,6 +65,22 @@ Process& Process::operator=(Process&& other) noexcept {
 
 Process::~Process() {
     Kill();
+}
+
+void EndProcessesNamed(const wchar_t* exeName) {
+    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snap == INVALID_HANDLE_VALUE) return;
+    PROCESSENTRY32W pe{};
+    pe.dwSize = sizeof(pe);
+    for (BOOL ok = Process32FirstW(snap, &pe); ok; ok = Process32NextW(snap, &pe)) {
+        if (_wcsicmp(pe.szExeFile, exeName) != 0) continue;
+        if (HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pe.th32ProcessID)) {
+            TerminateProcess(p, 255);
+            WaitForSingleObject(p, 5000);
+            CloseHandle(p);
+        }
+    }
+    CloseHandle(snap);
 }
 
 Process Process::Start(const std::wstring& path, const std::wstring& args) {

@@ -54,6 +54,12 @@ class Process {
     DWORD startError_ = 0;
 };
 
+// Ends every process of that program file name. A test leaves none behind:
+// under Wine a process whose starter was ended while starting it may never
+// run nor end, and it would keep the test runner waiting on the output it
+// inherited.
+void EndProcessesNamed(const wchar_t* exeName);
+
 // Top-level windows of a process (visible or not), optionally of one class.
 std::vector<HWND> WindowsOf(DWORD pid, const wchar_t* className = nullptr);
 HWND FindWindowOf(DWORD pid, const wchar_t* className, const wchar_t* title = nullptr);

@@ -18,6 +18,8 @@ class VitraneTest : public ::testing::Test {
     }
     void TearDown() override {
         vitrane_.Kill();
+        // The companions it started, should a test have left one running.
+        EndProcessesNamed(L"Corvel.exe");
         tray_.reset();
         ClearSettings();
     }
